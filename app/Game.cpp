@@ -1,0 +1,109 @@
+#include "app/Game.h"
+
+#include "app/View.h"
+#include "graphics/CloudBand.h"
+#include "graphics/Stage.h"
+
+#include <GL/freeglut.h>
+
+int gameState = Title;
+
+namespace {
+
+// The playing field in world meters: 16 wide, 30 high, the ground at 0.
+constexpr double stageTop = 30;
+constexpr double stageRight = 8;
+constexpr double stageBottom = 0;
+constexpr double stageLeft = -8;
+
+std::uint32_t clockMs()
+{
+    return static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME));
+}
+
+void setFixedDrawingState()
+{
+    glShadeModel(GL_FLAT);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    // Every sprite is wound counter-clockwise towards the camera.
+    glEnable(GL_CULL_FACE);
+    glFrontFace(GL_CCW);
+    glCullFace(GL_BACK);
+    // Less-or-equal, so a later draw at the same depth still shows.
+    glClearDepth(1.0);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_DEPTH_TEST);
+    glClearColor(0, 0, 0, 1);
+}
+
+}
+
+double elapsedSeconds(std::uint32_t nowMs, std::uint32_t lastMs)
+{
+    return static_cast<std::uint32_t>(nowMs - lastMs) * 0.001;
+}
+
+Game& Game::instance()
+{
+    static Game* game = new Game();
+    return *game;
+}
+
+Game::Game() : lastTimeMs_(clockMs())
+{
+}
+
+void Game::setup()
+{
+    setFixedDrawingState();
+    Stage& stage = Stage::instance();
+    stage.loadScreens();
+    stage.setBounds(stageTop, stageRight, stageBottom, stageLeft);
+    CloudBand::instance().load();
+    gameState = Title;
+    started_ = true;
+}
+
+void Game::display()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    tickClock();
+    if (gameState == Title)
+        Stage::instance().drawTitle();
+    else if (gameState == Instructions)
+        Stage::instance().drawInstructions();
+    else
+        drawPlay();
+    glutSwapBuffers();
+    glPopMatrix();
+}
+
+void Game::idle()
+{
+    glutPostRedisplay();
+}
+
+void Game::tickClock()
+{
+    std::uint32_t now = clockMs();
+    frameTime_ = elapsedSeconds(now, lastTimeMs_);
+    lastTimeMs_ = now;
+}
+
+void Game::drawPlay()
+{
+    if (started_)
+        step();
+    View::instance().apply();
+    Stage::instance().drawBackground();
+    CloudBand::instance().draw();
+    Stage::instance().drawScenery();
+}
+
+void Game::step()
+{
+    float dt = static_cast<float>(frameTime_);
+    View::instance().update(dt);
+}

@@ -1,0 +1,71 @@
+#include "app/Pointer.h"
+
+#include "app/Game.h"
+#include "app/View.h"
+
+#include <GL/freeglut.h>
+#include <algorithm>
+
+namespace {
+
+constexpr double zoomStep = 0.5;
+
+}
+
+Pointer& Pointer::instance()
+{
+    static Pointer* pointer = new Pointer();
+    return *pointer;
+}
+
+void Pointer::setPosition(double x, double y)
+{
+    const View& view = View::instance();
+    x = std::clamp(x, 0.0, static_cast<double>(view.width()));
+    y = std::clamp(y, 0.0, static_cast<double>(view.height()));
+    // Both divide by the half height; the window is square.
+    int halfWidth = view.width() / 2;
+    int halfHeight = view.height() / 2;
+    double u = (x - halfWidth) / halfHeight;
+    double v = -(y - halfHeight) / halfHeight;
+    worldX = static_cast<float>(view.halfExtent() * u - view.offsetX());
+    worldY = static_cast<float>(view.halfExtent() * v - view.offsetY());
+}
+
+void Pointer::onMotion(int x, int y)
+{
+    setPosition(x, y);
+    bool rightAlone = buttons[GLUT_LEFT_BUTTON] != GLUT_DOWN && buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN;
+    View::instance().edgeScroll(static_cast<float>(x), static_cast<float>(y), rightAlone);
+}
+
+void Pointer::onPassiveMotion(int x, int y)
+{
+    setPosition(x, y);
+    View::instance().edgeScroll(static_cast<float>(x), static_cast<float>(y), false);
+}
+
+void Pointer::onMouse(int button, int state, int, int)
+{
+    // A wheel arrives as further button numbers; it has no entry to record.
+    if (button >= 0 && button < static_cast<int>(buttons.size()))
+        buttons[static_cast<std::size_t>(button)] = static_cast<std::int16_t>(state);
+    if (state == GLUT_DOWN && gameState == Title) {
+        gameState = Instructions;
+        return;
+    }
+    if (state == GLUT_DOWN && gameState == Instructions)
+        gameState = Play;
+}
+
+void Pointer::onKeyDown(unsigned char key, int, int)
+{
+    if (key == 'w')
+        View::instance().move(0, 0, -zoomStep);
+    else if (key == 's')
+        View::instance().move(0, 0, zoomStep);
+}
+
+void Pointer::onKeyUp(int, int, int)
+{
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The wide strip of cloud across the field. Its centre line is also the goal:
+// a crawler that climbs above it has won.
+class CloudBand {
+public:
+    static CloudBand& instance();
+
+    void load();
+    void draw() const;
+
+    unsigned sprite = 0;
+    float height = 25.0f;
+
+private:
+    CloudBand() = default;
+};

@@ -1,0 +1,37 @@
+#include "graphics/Texture.h"
+
+#include "graphics/TgaImage.h"
+
+#include <GL/gl.h>
+#include <cstring>
+#include <strings.h>
+
+bool hasTgaExtension(const char* fileName)
+{
+    const char* dot = std::strrchr(fileName, '.');
+    return dot != nullptr && strcasecmp(dot, ".tga") == 0;
+}
+
+unsigned loadTexture(const char* fileName)
+{
+    if (!hasTgaExtension(fileName))
+        return 0;
+    TgaImage image;
+    if (!image.load(fileName) || image.bitsPerPixel != 32) {
+        image.release();
+        return 0;
+    }
+    // Rows are tightly packed; the font's glyph textures rely on this too.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.pixels.data());
+    image.release();
+    return texture;
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vorlund! needs to build, run, test and remake its
+# resources, and only those that are missing. Safe to run again and again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+  libfreetype-dev libsdl2-mixer-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+  lame fonts-comfortaa
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Vorlund! needs these Debian packages, which are not installed:" >&2
+  echo "  ${missing[*]}" >&2
+  echo "Run this script as root (or: sudo apt-get install ${missing[*]})." >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

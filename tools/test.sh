@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Vorlund! twice, plain and with AddressSanitizer + UndefinedBehaviorSanitizer,
+# and runs every test in both under a private Xvfb display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+
+export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+  (cd "$dir" && xvfb-run -a -s "-screen 0 1024x1024x24" ctest --output-on-failure)
+}
+
+echo "== Tests"
+run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVORLUND_SANITIZE=ON
