@@ -1,0 +1,33 @@
+#pragma once
+
+#include "audio/SoundMixer.h"
+
+#include <array>
+#include <string>
+
+// Sound indices: 0 to 15 squeaks, 16 to 28 win sounds, 29 the music.
+constexpr int squeakCount = 16;
+constexpr int firstWinSound = 16;
+constexpr int winSoundCount = 13;
+constexpr int musicIndex = 29;
+constexpr int soundCount = 30;
+
+// The file each sound index is loaded from, relative to the game's folder.
+std::string soundFileName(int index);
+
+// Every sound effect and the music, loaded once at start-up and then played by
+// sound index. Each sample sounds on the channel of its own index, so a second
+// squeak of the same index restarts it while different sounds overlap.
+class SoundBank {
+public:
+    static SoundBank& instance();
+
+    void load();
+    void play(int index);
+    void playMusic(int index);
+
+    std::array<SoundHandle, soundCount> handles{};
+
+private:
+    SoundBank() = default;
+};

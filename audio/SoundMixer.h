@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+// A sound the mixer has loaded; 0 stands for "nothing", and playing it is silent.
+using SoundHandle = std::uint32_t;
+constexpr SoundHandle noSound = 0;
+
+// The game's small sound layer on top of SDL2_mixer: short samples played at
+// once on numbered channels, and a looping music stream. Without an audio
+// device, or for a file that does not load, the handles are 0 and everything
+// stays silent; the first such problem is told once on stderr, nothing more.
+class SoundMixer {
+public:
+    static SoundMixer& instance();
+
+    // Opens the audio device at the mixing rate with the number of sample
+    // channels. True when sound is on; a second call changes nothing.
+    bool init(int mixRate, int channelCount);
+    bool isOn() const { return on_; }
+
+    SoundHandle loadSample(const char* fileName);
+    SoundHandle openLoopingStream(const char* fileName);
+
+    // Starts the sample at once on the channel, cutting off whatever that
+    // channel was playing; other channels keep sounding.
+    void playSample(int channel, SoundHandle sample);
+    // Starts the stream; a looping stream plays on by itself for good. The music
+    // has its own voice, so the channel number only has to be a valid one.
+    void playStream(int channel, SoundHandle stream);
+
+private:
+    SoundMixer() = default;
+    void reportOnce(const char* what, const char* fileName);
+    bool isChannel(int channel) const { return channel >= 0 && channel < channelCount_; }
+
+    bool initialised_ = false;
+    bool on_ = false;
+    bool reported_ = false;
+    int channelCount_ = 0;
+    std::vector<Mix_Chunk*> samples_;
+    std::vector<Mix_Music*> streams_;
+};
