@@ -1,0 +1,94 @@
+#include "physics/SpringList.h"
+
+#include "graphics/SpritePass.h"
+#include "graphics/SpriteQuad.h"
+#include "graphics/Texture.h"
+#include "physics/Spring.h"
+
+#include <algorithm>
+
+SpringList springList;
+
+namespace {
+
+bool isEndOf(const Spring& spring, const Mass* mass)
+{
+    return spring.massA == mass || spring.massB == mass;
+}
+
+}
+
+void SpringList::loadSprite()
+{
+    sprite = makeSpriteQuad(loadTexture("./res/images/spring_glisk.tga"));
+}
+
+void SpringList::add(Spring* spring)
+{
+    spring->sprite = sprite;
+    elements_.push_back(spring);
+}
+
+void SpringList::remove(Spring* spring)
+{
+    auto found = std::find(elements_.begin(), elements_.end(), spring);
+    if (found == elements_.end())
+        return;
+    delete *found;
+    elements_.erase(found);
+}
+
+void SpringList::draw()
+{
+    beginSpritePass();
+    for (Spring* spring : elements_)
+        spring->draw();
+    endSpritePass();
+}
+
+void SpringList::applyForces(float dt)
+{
+    for (Spring* spring : elements_)
+        spring->update(dt);
+}
+
+void SpringList::measureAll()
+{
+    for (Spring* spring : elements_)
+        spring->measure();
+}
+
+bool SpringList::joined(const Mass* a, const Mass* b) const
+{
+    // Previews are inactive, so a ball is not joined by the spring the player
+    // is only showing.
+    return std::any_of(elements_.begin(), elements_.end(), [a, b](const Spring* spring) {
+        return spring->active && (spring->massA == a || spring->massA == b) &&
+               (spring->massB == a || spring->massB == b);
+    });
+}
+
+Spring* SpringList::findAttached(const Mass* mass) const
+{
+    auto found = std::find_if(elements_.begin(), elements_.end(), [mass](const Spring* spring) {
+        return spring->active && !spring->rejected && isEndOf(*spring, mass);
+    });
+    return found == elements_.end() ? nullptr : *found;
+}
+
+unsigned SpringList::neighbours(const Mass* mass, Mass** out, unsigned max) const
+{
+    unsigned count = 0;
+    for (const Spring* spring : elements_) {
+        // Checked before writing, so a max of 0 writes nothing.
+        if (count >= max)
+            break;
+        if (!spring->active)
+            continue;
+        if (spring->massA == mass)
+            out[count++] = spring->massB;
+        else if (spring->massB == mass)
+            out[count++] = spring->massA;
+    }
+    return count;
+}

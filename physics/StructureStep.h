@@ -1,0 +1,20 @@
+#pragma once
+
+class MassList;
+class SpringList;
+
+// How one frame's time is cut up for the structure: that many passes of
+// sliceTime seconds each.
+struct StructureSlices {
+    int count;
+    float sliceTime;
+};
+
+// A frame of up to 1/60 s is one pass of the whole frame time. A longer one is
+// cut into the fewest equal slices of at most 1/60 s, up to 8: longer than
+// 8/60 s, only its first 8/60 s are simulated.
+StructureSlices sliceFrame(float frameTime);
+
+// The structure's share of one frame: forces cleared, every spring's force
+// added, every ball moved, once per slice of the frame time.
+void stepStructure(MassList& masses, SpringList& springs, float frameTime);

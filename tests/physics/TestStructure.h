@@ -1,0 +1,30 @@
+#pragma once
+
+#include "physics/MassList.h"
+#include "physics/SpringList.h"
+
+class Mass;
+class Spring;
+
+// A structure that belongs to one test. Unlike the game's lists, which live
+// until the program ends, it destroys whatever is left in it when the test is
+// over, so the leak checker sees no stray balls or springs.
+struct TestStructure {
+    TestStructure() = default;
+    TestStructure(const TestStructure&) = delete;
+    TestStructure& operator=(const TestStructure&) = delete;
+    ~TestStructure();
+
+    Mass* addBall(float x, float y);
+    // Attached from a to b, at rest at its present length.
+    Spring* addSpring(Mass* a, Mass* b);
+    // Frames of the given length as the game runs them: the structure's step,
+    // then the drawing's refresh of every spring's cached geometry.
+    void runFrames(float frameTime, int frames);
+
+    MassList masses;
+    SpringList springs;
+};
+
+// Removes (and so destroys) everything in the two lists.
+void emptyLists(MassList& masses, SpringList& springs);
