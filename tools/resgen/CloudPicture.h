@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Canvas.h"
+
+// The one cloud picture the game stretches into its cloud band (16 times wider
+// than high) and into scenery clouds of other shapes. Its puffs fade softly
+// into clear sky, so stretching only changes how flat the cloud looks.
+Canvas makeCloudPicture();
+
+// Paints the same cloud into the box, at the given opacity, for the screens.
+void paintCloud(Canvas& canvas, float left, float top, float width, float height, float opacity);
