@@ -3,6 +3,9 @@
 #include "app/View.h"
 #include "graphics/CloudBand.h"
 #include "graphics/Stage.h"
+#include "audio/SoundBank.h"
+#include "text/Font.h"
+#include "text/MessageBoard.h"
 
 #include <GL/freeglut.h>
 
@@ -15,6 +18,10 @@ constexpr double stageTop = 30;
 constexpr double stageRight = 8;
 constexpr double stageBottom = 0;
 constexpr double stageLeft = -8;
+
+constexpr const char* fontFile = "./res/fonts/Cookies.ttf";
+constexpr unsigned fontSize = 48;
+constexpr int gameMusic = 0;
 
 std::uint32_t clockMs()
 {
@@ -60,7 +67,10 @@ void Game::setup()
     Stage& stage = Stage::instance();
     stage.loadScreens();
     stage.setBounds(stageTop, stageRight, stageBottom, stageLeft);
+    SoundBank::instance().load();
     CloudBand::instance().load();
+    Font::instance().init(fontFile, fontSize);
+    SoundBank::instance().playMusic(gameMusic);
     gameState = Title;
     started_ = true;
 }
@@ -100,10 +110,12 @@ void Game::drawPlay()
     Stage::instance().drawBackground();
     CloudBand::instance().draw();
     Stage::instance().drawScenery();
+    MessageBoard::instance().draw();
 }
 
 void Game::step()
 {
     float dt = static_cast<float>(frameTime_);
     View::instance().update(dt);
+    MessageBoard::instance().update(dt);
 }

@@ -1,0 +1,201 @@
+#include "text/Font.h"
+
+#include "text/GlyphImage.h"
+#include "text/TextFormat.h"
+#include "text/TextLines.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_GLYPH_H
+#include <GL/gl.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr int glyphCount = 128;
+constexpr int fixedPointOne = 64; // FreeType's 26.6 fixed point
+constexpr int fixedPointShift = 6;
+constexpr unsigned dotsPerInch = 96;
+constexpr float lineSpacing = 1.5873016f; // lines are the font height / 0.63 apart
+
+struct LibraryCloser {
+    void operator()(FT_Library library) const { FT_Done_FreeType(library); }
+};
+struct FaceCloser {
+    void operator()(FT_Face face) const { FT_Done_Face(face); }
+};
+struct GlyphCloser {
+    void operator()(FT_Glyph glyph) const { FT_Done_Glyph(glyph); }
+};
+using LibraryHandle = std::unique_ptr<FT_LibraryRec_, LibraryCloser>;
+using FaceHandle = std::unique_ptr<FT_FaceRec_, FaceCloser>;
+using GlyphHandle = std::unique_ptr<FT_GlyphRec_, GlyphCloser>;
+
+LibraryHandle openLibrary()
+{
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0)
+        throw std::runtime_error("FT_Init_FreeType failed");
+    return LibraryHandle(library);
+}
+
+FaceHandle openFace(FT_Library library, const char* fontFile)
+{
+    FT_Face face = nullptr;
+    if (fontFile == nullptr || FT_New_Face(library, fontFile, 0, &face) != 0)
+        throw std::runtime_error("FT_New_Face failed (there is probably a problem with your font file)");
+    return FaceHandle(face);
+}
+
+// Loads the glyph of the character code and renders it to an 8-bit coverage
+// bitmap glyph.
+GlyphHandle renderGlyph(FT_Face face, int code)
+{
+    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_DEFAULT) != 0)
+        throw std::runtime_error("FT_Load_Glyph failed");
+    FT_Glyph glyph = nullptr;
+    if (FT_Get_Glyph(face->glyph, &glyph) != 0)
+        throw std::runtime_error("FT_Get_Glyph failed");
+    FT_Glyph_To_Bitmap(&glyph, FT_RENDER_MODE_NORMAL, nullptr, 1);
+    return GlyphHandle(glyph);
+}
+
+// Where a glyph's bitmap sits relative to the pen, in pixels.
+struct GlyphPlacement {
+    float width = 0;
+    float rows = 0;
+    float left = 0;
+    float top = 0;
+};
+
+// The rendered bitmap, or nothing when the glyph would not render (it then
+// draws nothing but still moves the pen).
+FT_BitmapGlyph bitmapOf(const GlyphHandle& glyph)
+{
+    if (glyph->format != FT_GLYPH_FORMAT_BITMAP)
+        return nullptr;
+    return reinterpret_cast<FT_BitmapGlyph>(glyph.get());
+}
+
+GlyphPlacement placementOf(FT_BitmapGlyph bitmap)
+{
+    if (bitmap == nullptr)
+        return {};
+    return {static_cast<float>(bitmap->bitmap.width), static_cast<float>(bitmap->bitmap.rows),
+            static_cast<float>(bitmap->left), static_cast<float>(bitmap->top)};
+}
+
+GlyphImage imageOf(FT_BitmapGlyph bitmap)
+{
+    if (bitmap == nullptr)
+        return makeGlyphImage(nullptr, 0, 0, 0);
+    return makeGlyphImage(bitmap->bitmap.buffer, bitmap->bitmap.width, bitmap->bitmap.rows, bitmap->bitmap.pitch);
+}
+
+void uploadGlyphTexture(unsigned texture, const GlyphImage& image)
+{
+    // Glyph rows are tightly packed and of any even byte count.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(image.width), static_cast<GLsizei>(image.height),
+                 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.texels.data());
+}
+
+// The quad sits on the baseline by the glyph's bearings; t = 0 is the
+// bitmap's top row.
+void compileGlyphList(unsigned list, unsigned texture, const GlyphPlacement& glyph, const GlyphImage& image,
+                      float advance)
+{
+    float s = glyph.width / static_cast<float>(image.width);
+    float t = glyph.rows / static_cast<float>(image.height);
+    glNewList(list, GL_COMPILE);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPushMatrix();
+    glTranslatef(glyph.left, 0, 0);
+    glTranslatef(0, glyph.top - glyph.rows, 0);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(0, glyph.rows);
+    glTexCoord2f(0, t);
+    glVertex2f(0, 0);
+    glTexCoord2f(s, t);
+    glVertex2f(glyph.width, 0);
+    glTexCoord2f(s, 0);
+    glVertex2f(glyph.width, glyph.rows);
+    glEnd();
+    glPopMatrix();
+    glTranslatef(advance, 0, 0);
+    glEndList();
+}
+
+void makeGlyphList(FT_Face face, int code, unsigned list, unsigned texture)
+{
+    GlyphHandle glyph = renderGlyph(face, code);
+    FT_BitmapGlyph bitmap = bitmapOf(glyph);
+    GlyphImage image = imageOf(bitmap);
+    uploadGlyphTexture(texture, image);
+    float advance = static_cast<float>(face->glyph->advance.x >> fixedPointShift);
+    compileGlyphList(list, texture, placementOf(bitmap), image, advance);
+}
+
+void drawLine(const std::string& line, int index, float lineHeight, const GLfloat* transform)
+{
+    std::string codes = glyphCodes(line);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0, -static_cast<float>(index) * lineHeight, 0);
+    glMultMatrixf(transform);
+    glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());
+    glPopMatrix();
+}
+
+}
+
+Font& Font::instance()
+{
+    static Font* font = new Font();
+    return *font;
+}
+
+void Font::init(const char* fontFile, unsigned size)
+{
+    textures.assign(glyphCount, 0);
+    height = static_cast<float>(size);
+    LibraryHandle library = openLibrary();
+    FaceHandle face = openFace(library.get(), fontFile);
+    FT_F26Dot6 charSize = static_cast<FT_F26Dot6>(size) * fixedPointOne;
+    FT_Set_Char_Size(face.get(), charSize, charSize, dotsPerInch, dotsPerInch);
+    listBase = glGenLists(glyphCount);
+    glGenTextures(glyphCount, textures.data());
+    for (int code = 0; code < glyphCount; ++code)
+        makeGlyphList(face.get(), code, listBase + code, textures[code]);
+}
+
+void Font::print(const char* format, ...)
+{
+    std::va_list args;
+    va_start(args, format);
+    std::string text = formatText(format, args);
+    va_end(args);
+    float lineHeight = height * lineSpacing;
+
+    glPushAttrib(GL_LIST_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TRANSFORM_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glListBase(listBase);
+    GLfloat transform[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, transform);
+    std::vector<std::string> lines = splitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        drawLine(lines[i], static_cast<int>(i), lineHeight, transform);
+    glPopAttrib();
+}
