@@ -3,6 +3,10 @@
 #include "app/View.h"
 #include "graphics/CloudBand.h"
 #include "graphics/Stage.h"
+#include "physics/MassList.h"
+#include "physics/SpringList.h"
+#include "physics/StartingStructure.h"
+#include "physics/StructureStep.h"
 #include "audio/SoundBank.h"
 #include "text/Font.h"
 #include "text/MessageBoard.h"
@@ -68,6 +72,7 @@ void Game::setup()
     stage.loadScreens();
     stage.setBounds(stageTop, stageRight, stageBottom, stageLeft);
     SoundBank::instance().load();
+    buildStartingStructure();
     CloudBand::instance().load();
     Font::instance().init(fontFile, fontSize);
     SoundBank::instance().playMusic(gameMusic);
@@ -108,6 +113,8 @@ void Game::drawPlay()
         step();
     View::instance().apply();
     Stage::instance().drawBackground();
+    springList.draw();
+    massList.draw();
     CloudBand::instance().draw();
     Stage::instance().drawScenery();
     MessageBoard::instance().draw();
@@ -116,6 +123,7 @@ void Game::drawPlay()
 void Game::step()
 {
     float dt = static_cast<float>(frameTime_);
+    stepStructure(massList, springList, dt);
     View::instance().update(dt);
     MessageBoard::instance().update(dt);
 }
