@@ -46,15 +46,28 @@ FT_GlyphSlot renderedGlyph(FT_Face face, char character)
     return face->glyph;
 }
 
+long advanceOf(FT_Face face, const std::string& text)
+{
+    long advance = 0;
+    for (char character : text) {
+        if (FT_Load_Char(face, static_cast<unsigned char>(character), FT_LOAD_DEFAULT) != 0)
+            throw std::runtime_error(std::string("cannot measure the letter ") + character);
+        advance += face->glyph->advance.x;
+    }
+    return advance >> fixedPointShift;
+}
+
+// The mask reaches well past the letters' ascent, descent and side bearings,
+// so no part of a letter falls outside it.
 CoverageMask letterMask(FT_Face face, const std::string& text, int pixelSize, int margin, float x,
                         float baselineY)
 {
     setSize(face, pixelSize);
     CoverageMask mask;
-    mask.left = static_cast<int>(std::floor(x)) - margin;
-    mask.top = static_cast<int>(std::floor(baselineY)) - 2 * pixelSize - margin;
-    mask.width = static_cast<int>(pixelSize * (text.size() + 1)) + 2 * margin;
-    mask.height = 3 * pixelSize + 2 * margin;
+    mask.left = static_cast<int>(std::floor(x)) - pixelSize / 2 - margin;
+    mask.top = static_cast<int>(std::floor(baselineY)) - 3 * pixelSize / 2 - margin;
+    mask.width = static_cast<int>(advanceOf(face, text)) + pixelSize + 2 * margin;
+    mask.height = 5 * pixelSize / 2 + 2 * margin;
     mask.coverage.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
     int penX = static_cast<int>(std::floor(x)) - mask.left;
     int baseline = static_cast<int>(std::floor(baselineY)) - mask.top;
@@ -77,19 +90,55 @@ CoverageMask letterMask(FT_Face face, const std::string& text, int pixelSize, in
     return mask;
 }
 
-// Every cell takes the strongest coverage within the radius: the letters made fatter.
+struct Reach {
+    int dx;
+    int dy;
+    float weight;
+};
+
+// The offsets within the radius, nearest first, each weighted by how much of
+// its texel the round pen covers.
+std::vector<Reach> penOffsets(float radius)
+{
+    int reach = static_cast<int>(std::ceil(radius));
+    std::vector<Reach> offsets;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            float weight = std::clamp(radius + 0.5f - std::hypot(float(dx), float(dy)), 0.0f, 1.0f);
+            if (weight > 0)
+                offsets.push_back({dx, dy, weight});
+        }
+    }
+    std::stable_sort(offsets.begin(), offsets.end(), [](const Reach& a, const Reach& b) {
+        return a.dx * a.dx + a.dy * a.dy < b.dx * b.dx + b.dy * b.dy;
+    });
+    return offsets;
+}
+
+// Every cell takes the strongest coverage within the radius: the letters made
+// fatter. Offsets are tried nearest first, so a cell inside a letter stops at
+// once, and cells with nothing within reach are skipped by their row's extent.
 CoverageMask dilated(const CoverageMask& mask, float radius)
 {
     CoverageMask out = mask;
+    std::vector<Reach> offsets = penOffsets(radius);
     int reach = static_cast<int>(std::ceil(radius));
+    std::vector<bool> rowHasInk(static_cast<std::size_t>(mask.height), false);
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width && !rowHasInk[y]; ++x)
+            rowHasInk[y] = mask.at(x, y) > 0;
     for (int y = 0; y < mask.height; ++y) {
+        bool inkNear = false;
+        for (int dy = -reach; dy <= reach && !inkNear; ++dy)
+            inkNear = y + dy >= 0 && y + dy < mask.height && rowHasInk[y + dy];
+        if (!inkNear)
+            continue;
         for (int x = 0; x < mask.width; ++x) {
             float strongest = 0;
-            for (int dy = -reach; dy <= reach; ++dy) {
-                for (int dx = -reach; dx <= reach; ++dx) {
-                    float weight = std::clamp(radius + 0.5f - std::hypot(float(dx), float(dy)), 0.0f, 1.0f);
-                    strongest = std::max(strongest, weight * mask.at(x + dx, y + dy));
-                }
+            for (const Reach& offset : offsets) {
+                strongest = std::max(strongest, offset.weight * mask.at(x + offset.dx, y + offset.dy));
+                if (strongest >= 1)
+                    break;
             }
             out.coverage[static_cast<std::size_t>(y) * mask.width + x] = strongest;
         }
@@ -133,13 +182,7 @@ TextPainter::~TextPainter()
 float TextPainter::width(const std::string& text, int pixelSize) const
 {
     setSize(library_->face, pixelSize);
-    long advance = 0;
-    for (char character : text) {
-        if (FT_Load_Char(library_->face, static_cast<unsigned char>(character), FT_LOAD_DEFAULT) != 0)
-            throw std::runtime_error(std::string("cannot measure the letter ") + character);
-        advance += library_->face->glyph->advance.x;
-    }
-    return static_cast<float>(advance >> fixedPointShift);
+    return static_cast<float>(advanceOf(library_->face, text));
 }
 
 void TextPainter::draw(Canvas& canvas, const std::string& text, const TextStyle& style, float x,
