@@ -1,0 +1,66 @@
+#include "tests/res/DecodedSound.h"
+
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double fullScale = 32768;
+
+int loudestOfFrame(const DecodedSound& sound, std::size_t frame)
+{
+    int loudest = 0;
+    for (int channel = 0; channel < sound.channels; ++channel)
+        loudest = std::max(loudest, std::abs(static_cast<int>(sound.samples[frame * sound.channels + channel])));
+    return loudest;
+}
+
+}
+
+double DecodedSound::peakDecibels() const
+{
+    int loudest = 0;
+    for (std::int16_t sample : samples)
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+    return 20 * std::log10(std::max(loudest, 1) / fullScale);
+}
+
+int DecodedSound::startLevel() const
+{
+    return frames() ? loudestOfFrame(*this, 0) : 0;
+}
+
+int DecodedSound::endLevel() const
+{
+    return frames() ? loudestOfFrame(*this, frames() - 1) : 0;
+}
+
+DecodedSound decodeWithMixer(const std::string& fileName)
+{
+    DecodedSound sound;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&sound.rate, &format, &sound.channels) == 0 || format != AUDIO_S16SYS)
+        return sound;
+    Mix_Chunk* chunk = Mix_LoadWAV(fileName.c_str());
+    if (chunk == nullptr)
+        return sound;
+    const auto* samples = reinterpret_cast<const std::int16_t*>(chunk->abuf);
+    sound.samples.assign(samples, samples + chunk->alen / sizeof(std::int16_t));
+    Mix_FreeChunk(chunk);
+    return sound;
+}
+
+int largestStep(const std::vector<std::int16_t>& samples, int channels, std::size_t from, std::size_t to)
+{
+    int largest = 0;
+    for (std::size_t frame = from + 1; frame < to; ++frame) {
+        for (int channel = 0; channel < channels; ++channel) {
+            int step = samples[frame * channels + channel] - samples[(frame - 1) * channels + channel];
+            largest = std::max(largest, std::abs(step));
+        }
+    }
+    return largest;
+}
