@@ -42,6 +42,9 @@ bool SoundMixer::init(int mixRate, int channelCount)
     if (initialised_)
         return on_;
     initialised_ = true;
+    // SDL would otherwise turn SIGINT and SIGTERM into quit events that the
+    // game never reads, and the game could no longer be stopped that way.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         reportOnce("no audio device", nullptr);
         return false;

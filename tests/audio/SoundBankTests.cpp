@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <set>
 
@@ -28,6 +29,16 @@ long countLines(const std::string& text)
     return std::count(text.begin(), text.end(), '\n');
 }
 
+}
+
+TEST(SoundMixer, LeavesTheStopSignalsToTheSystem)
+{
+    ASSERT_TRUE(mixerOnDummy().isOn());
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "a game nobody can stop with kill or Ctrl-C";
+    }
 }
 
 TEST(SoundBank, IndicesMapToTheirFiles)
