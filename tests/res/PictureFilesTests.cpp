@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,13 +69,28 @@ void expectClearBorder(const Texels& t, const std::string& name)
     }
 }
 
-// A disc that fills its square, with an anti-aliased rim: the game scales the
-// sprite to the ball's diameter, so a smaller disc would draw balls too small.
-void expectFullDisc(const Texels& t, const std::string& name)
+// How far the picture is mostly covered along its middle row and its middle column.
+std::pair<int, int> middleSpans(const Texels& t)
 {
-    double discShare = static_cast<double>(t.countAlpha(isMostlyCovered)) / (t.width * t.height);
-    double filledSquare = M_PI / 4;
-    EXPECT_NEAR(discShare, filledSquare, 0.05) << name;
+    int across = 0;
+    int down = 0;
+    for (int x = 0; x < t.width; ++x)
+        across += isMostlyCovered(t.alpha(x, t.height / 2)) ? 1 : 0;
+    for (int y = 0; y < t.height; ++y)
+        down += isMostlyCovered(t.alpha(t.width / 2, y)) ? 1 : 0;
+    return {across, down};
+}
+
+// An ellipse as wide as its square, heightRatio as high, with an anti-aliased
+// rim: the game scales the sprite to the ball's diameter, so a narrower shape
+// would draw balls smaller than they are.
+void expectFullEllipse(const Texels& t, const std::string& name, double heightRatio)
+{
+    auto [across, down] = middleSpans(t);
+    EXPECT_GE(across, t.width - 4) << name;
+    EXPECT_NEAR(static_cast<double>(down) / across, heightRatio, 0.03) << name;
+    double share = static_cast<double>(t.countAlpha(isMostlyCovered)) / (t.width * t.height);
+    EXPECT_NEAR(share, M_PI / 4 * heightRatio, 0.05) << name;
     EXPECT_EQ(t.alpha(t.width / 2, t.height / 2), solid) << name;
     EXPECT_GT(t.countAlpha(isHalfway), t.width) << name << " has a jagged edge";
 }
@@ -98,15 +114,22 @@ TEST(ShippedPictures, FullWindowPicturesAreOpaqueAndSized)
     }
 }
 
-TEST(ShippedPictures, BallAndCrawlerAreFullSoftEdgedDiscs)
+TEST(ShippedPictures, BallIsAFullDiscAndTheCrawlerLooksRoundWhenItsWobbleStretchesIt)
 {
-    for (const char* name : {"mass_shinyball.tga", "mass_massdude.tga"}) {
-        Texels t = loadTexels(name);
-        EXPECT_EQ(t.width, 128) << name;
-        EXPECT_EQ(t.height, 128) << name;
-        expectClearBorder(t, name);
-        expectFullDisc(t, name);
-    }
+    Texels ball = loadTexels("mass_shinyball.tga");
+    EXPECT_EQ(ball.width, 128);
+    EXPECT_EQ(ball.height, 128);
+    expectClearBorder(ball, "ball");
+    expectFullEllipse(ball, "ball", 1);
+
+    // The game draws a crawler on average 1.2 times taller and 1/1.2 as wide
+    // as its ball; drawn 1.2 squared times flatter, it looks round then.
+    constexpr double averageWobble = 1.2;
+    Texels crawler = loadTexels("mass_massdude.tga");
+    EXPECT_EQ(crawler.width, 128);
+    EXPECT_EQ(crawler.height, 128);
+    expectClearBorder(crawler, "crawler");
+    expectFullEllipse(crawler, "crawler", 1 / (averageWobble * averageWobble));
 }
 
 TEST(ShippedPictures, SelectorIsARingWithGapsAroundAClearMiddle)

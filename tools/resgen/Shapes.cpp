@@ -102,3 +102,13 @@ DistanceField sinew(float x0, float y0, float x1, float y1, float endHalfWidth, 
         return std::max(across - halfWidth, beyondEnds);
     };
 }
+
+DistanceField scaleVertically(DistanceField shape, float centreY, float ratio)
+{
+    // Scaling the distance by the smaller of the two scales keeps it a safe
+    // underestimate, which is all a one-pixel anti-aliased edge needs.
+    float distanceScale = std::min(ratio, 1.0f);
+    return [shape = std::move(shape), centreY, ratio, distanceScale](float x, float y) {
+        return shape(x, centreY + (y - centreY) / ratio) * distanceScale;
+    };
+}

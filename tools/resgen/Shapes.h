@@ -29,3 +29,7 @@ DistanceField grow(DistanceField shape, float pixels);
 // like a stretched sinew: its half width goes from endHalfWidth at the ends
 // to middleHalfWidth halfway along.
 DistanceField sinew(float x0, float y0, float x1, float y1, float endHalfWidth, float middleHalfWidth);
+
+// The shape flattened (ratio below 1) or stretched towards or away from the
+// row centreY, keeping its width.
+DistanceField scaleVertically(DistanceField shape, float centreY, float ratio);

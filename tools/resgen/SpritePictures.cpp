@@ -5,6 +5,7 @@
 #include "Silhouettes.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -22,6 +23,10 @@ const Colour ballDark = hexColour(0x1d2433);
 const Colour ballLight = hexColour(0x6b7a99);
 const Colour sinewDark = hexColour(0x5a1f1a);
 const Colour sinewLight = hexColour(0xb5524a);
+
+// The crawler's drawn height over its ball's diameter, on average over its
+// wobble; its width is the diameter divided by the same.
+constexpr float averageWobble = 1.2f;
 
 const Colour crawlerOutline = hexColour(0x4a2810);
 const Colour crawlerLight = hexColour(0xffe27a);
@@ -65,35 +70,37 @@ Canvas makeSpringPicture()
     return canvas;
 }
 
-void paintCrawler(Canvas& canvas, float x, float y, float radius)
+void paintCrawler(Canvas& canvas, float x, float y, float radius, float heightRatio)
 {
     float unit = radius / 60.0f; // the crawler is designed 60 units in radius
     float outline = 5 * unit;
     float body = radius - outline;
     Area area = Area::around(x, y, radius);
-    canvas.fill(circle(x, y, radius), crawlerOutline, area);
-    canvas.fill(circle(x, y, body), [=](float px, float py) {
-        float fromLight = std::hypot(px - (x - 0.35f * body), py - (y - 0.45f * body)) / (1.7f * body);
+    auto fit = [=](DistanceField shape) { return scaleVertically(std::move(shape), y, heightRatio); };
+    canvas.fill(fit(circle(x, y, radius)), crawlerOutline, area);
+    canvas.fill(fit(circle(x, y, body)), [=](float px, float py) {
+        float roundY = y + (py - y) / heightRatio;
+        float fromLight = std::hypot(px - (x - 0.35f * body), roundY - (y - 0.45f * body)) / (1.7f * body);
         return mix(crawlerLight, crawlerDark, std::fmin(fromLight, 1.0f));
     }, area);
-    canvas.fill(ellipse(x - 24 * unit, y - 36 * unit, 13 * unit, 7 * unit), shine, area);
-    canvas.fill(ellipse(x - 32 * unit, y + 18 * unit, 9 * unit, 6 * unit), cheek, area);
-    canvas.fill(ellipse(x + 32 * unit, y + 18 * unit, 9 * unit, 6 * unit), cheek, area);
+    canvas.fill(fit(ellipse(x - 24 * unit, y - 36 * unit, 13 * unit, 7 * unit)), shine, area);
+    canvas.fill(fit(ellipse(x - 32 * unit, y + 18 * unit, 9 * unit, 6 * unit)), cheek, area);
+    canvas.fill(fit(ellipse(x + 32 * unit, y + 18 * unit, 9 * unit, 6 * unit)), cheek, area);
     for (float side : {-1.0f, 1.0f}) {
         float eyeX = x + side * 17 * unit;
         float eyeY = y - 6 * unit;
-        canvas.fill(ellipse(eyeX, eyeY, 15 * unit, 19 * unit), crawlerOutline, area);
-        canvas.fill(ellipse(eyeX, eyeY, 12 * unit, 16 * unit), eyeWhite, area);
-        canvas.fill(circle(eyeX - side * 2 * unit, eyeY + 4 * unit, 8.5f * unit), pupil, area);
-        canvas.fill(circle(eyeX + 1.5f * unit, eyeY - 1 * unit, 3.2f * unit), eyeWhite, area);
+        canvas.fill(fit(ellipse(eyeX, eyeY, 15 * unit, 19 * unit)), crawlerOutline, area);
+        canvas.fill(fit(ellipse(eyeX, eyeY, 12 * unit, 16 * unit)), eyeWhite, area);
+        canvas.fill(fit(circle(eyeX - side * 2 * unit, eyeY + 4 * unit, 8.5f * unit)), pupil, area);
+        canvas.fill(fit(circle(eyeX + 1.5f * unit, eyeY - 1 * unit, 3.2f * unit)), eyeWhite, area);
     }
-    canvas.fill(arc(x, y + 12 * unit, 9 * unit, 2.6f * unit, 0.2f * pi, 0.8f * pi), crawlerOutline, area);
+    canvas.fill(fit(arc(x, y + 12 * unit, 9 * unit, 2.6f * unit, 0.2f * pi, 0.8f * pi)), crawlerOutline, area);
 }
 
 Canvas makeCrawlerPicture()
 {
     Canvas canvas(spriteSize, spriteSize, crawlerOutline.withAlpha(0));
-    paintCrawler(canvas, spriteCentre, spriteCentre, discRadius);
+    paintCrawler(canvas, spriteCentre, spriteCentre, discRadius, 1 / (averageWobble * averageWobble));
     return canvas;
 }
 

@@ -18,11 +18,15 @@ Canvas makeBallPicture();
 Canvas makeSpringPicture();
 
 // The crawler, drawn in its own colours: a round, wide-eyed little creature.
+// Its wobble draws it on average 1.2 times taller and 1/1.2 as wide as its
+// ball, so the picture is that much flatter than round: it fills the width of
+// the square and looks round midway between its squashes and stretches.
 Canvas makeCrawlerPicture();
 
 // The ring that turns around the crawler under the pointer, 2.5 crawler
 // diameters across; its dashes make the turning visible.
 Canvas makeSelectorPicture();
 
-// Paints a crawler of the given radius centred on (x, y), for the screens.
-void paintCrawler(Canvas& canvas, float x, float y, float radius);
+// Paints a crawler of the given radius centred on (x, y), its height the
+// given ratio of its width.
+void paintCrawler(Canvas& canvas, float x, float y, float radius, float heightRatio = 1);
