@@ -17,7 +17,7 @@ constexpr int height = fieldHeightMetres * static_cast<int>(pixelsPerMetre);
 
 constexpr float grassDepth = 0.3f * pixelsPerMetre;
 constexpr float starryDepth = 9 * pixelsPerMetre;
-constexpr int starCount = 80;
+constexpr int starCount = 36;
 
 constexpr int labelEvery = 5;
 constexpr float shortTick = 6;

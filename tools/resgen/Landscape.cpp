@@ -28,6 +28,19 @@ const Colour star = hexColour(0xffffff);
 
 constexpr unsigned starSeed = 7;
 
+// A four-pointed twinkle rather than a dot, so it reads as a star and not as
+// a speck of something in the game.
+void paintSparkle(Canvas& canvas, float x, float y, float size, float brightness)
+{
+    constexpr float tipHalfWidth = 0.1f;
+    float middleHalfWidth = 0.28f * size;
+    DistanceField across = sinew(x - size, y, x + size, y, tipHalfWidth, middleHalfWidth);
+    DistanceField upright = sinew(x, y - size, x, y + size, tipHalfWidth, middleHalfWidth);
+    Area area = Area::around(x, y, size);
+    canvas.fill(circle(x, y, 0.6f * size), star.withAlpha(0.25f * brightness), area);
+    canvas.fill(unite(across, upright), star.withAlpha(brightness), area);
+}
+
 // A gentle skyline made of a few sine waves, in metres above the ground.
 float hillHeight(float x, float wavelength, float height, float phase)
 {
@@ -84,10 +97,10 @@ void paintStars(Canvas& canvas, float top, float bottom, int count)
 {
     Random random(starSeed);
     for (int i = 0; i < count; ++i) {
-        float x = random.between(4, canvas.width() - 4.0f);
-        float y = random.between(top, bottom);
-        float radius = random.between(0.7f, 1.8f);
-        float brightness = 0.35f + 0.6f * smoothStep(bottom, top, y);
-        canvas.fill(circle(x, y, radius), star.withAlpha(brightness), Area::around(x, y, radius));
+        float x = random.between(6, canvas.width() - 6.0f);
+        float y = random.between(top + 6, bottom);
+        float size = random.between(3.0f, 5.5f);
+        float brightness = 0.3f + 0.6f * smoothStep(bottom, top, y);
+        paintSparkle(canvas, x, y, size, brightness);
     }
 }
