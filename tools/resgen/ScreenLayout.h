@@ -11,9 +11,9 @@
 constexpr int screenSize = 1024;
 constexpr float screenGroundY = screenSize - 64;
 
-const Colour ink = hexColour(0x2b1d3a);
-const Colour gold = hexColour(0xffb42e);
-const Colour paper = hexColour(0xffffff);
+constexpr Colour ink = hexColour(0x2b1d3a);
+constexpr Colour gold = hexColour(0xffb42e);
+constexpr Colour paper = hexColour(0xffffff);
 
 // A square picture of the landscape with a few clouds, as a screen's backdrop.
 Canvas makeScreenLandscape();

@@ -11,7 +11,8 @@ namespace {
 
 constexpr int spriteSize = 128;
 constexpr float spriteCentre = spriteSize / 2.0f;
-// Half a pixel inside the edge, so the outermost texels stay fully clear.
+// The anti-aliased rim ends a pixel short of the edge, so the outermost
+// texels stay fully clear.
 constexpr float discRadius = spriteCentre - 1.5f;
 
 constexpr int springWidth = 64;

@@ -11,6 +11,14 @@
 struct TextPainter::Library {
     FT_Library freeType = nullptr;
     FT_Face face = nullptr;
+
+    ~Library()
+    {
+        if (face)
+            FT_Done_Face(face);
+        if (freeType)
+            FT_Done_FreeType(freeType);
+    }
 };
 
 namespace {
@@ -161,23 +169,14 @@ void paintMask(Canvas& canvas, const CoverageMask& mask, const Colour& colour)
 
 }
 
-TextPainter::TextPainter(const std::string& fontFile) : library_(new Library)
+TextPainter::TextPainter(const std::string& fontFile) : library_(std::make_unique<Library>())
 {
     if (FT_Init_FreeType(&library_->freeType) != 0 ||
-        FT_New_Face(library_->freeType, fontFile.c_str(), 0, &library_->face) != 0) {
-        if (library_->freeType)
-            FT_Done_FreeType(library_->freeType);
-        delete library_;
+        FT_New_Face(library_->freeType, fontFile.c_str(), 0, &library_->face) != 0)
         throw std::runtime_error("cannot open the font " + fontFile);
-    }
 }
 
-TextPainter::~TextPainter()
-{
-    FT_Done_Face(library_->face);
-    FT_Done_FreeType(library_->freeType);
-    delete library_;
-}
+TextPainter::~TextPainter() = default;
 
 float TextPainter::width(const std::string& text, int pixelSize) const
 {

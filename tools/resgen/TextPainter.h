@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 
+#include <memory>
 #include <string>
 
 struct TextStyle {
@@ -30,5 +31,5 @@ public:
 
 private:
     struct Library;
-    Library* library_;
+    std::unique_ptr<Library> library_;
 };
