@@ -22,9 +22,12 @@
 
 namespace {
 
-// Headroom below full scale, so the peaks stay under -1 dBFS after MP3
-// encoding, which can overshoot the original waveform a little.
-constexpr float effectPeakDecibels = -3;
+// Every peak stays at least 2 dB under full scale, so it is still under -1 dBFS
+// after MP3 encoding, which can overshoot the waveform a little. Against the
+// music (about -20 dBFS RMS) a pure, high squeak sounds far louder than its
+// peak says, so the squeaks sit lowest and the chimes between.
+constexpr float squeakPeakDecibels = -8;
+constexpr float chimePeakDecibels = -5;
 constexpr float musicPeakDecibels = -3;
 constexpr int effectKilobits = 96;
 constexpr int musicKilobits = 128;
@@ -46,9 +49,9 @@ void makeSounds(const std::filesystem::path& folder)
 {
     std::filesystem::create_directories(folder);
     for (int number = 1; number <= squeakCount; ++number)
-        saveMp3(makeSqueak(number), effectPeakDecibels, effectKilobits, folder / numbered("batsqueak", number));
+        saveMp3(makeSqueak(number), squeakPeakDecibels, effectKilobits, folder / numbered("batsqueak", number));
     for (int number = 1; number <= chimeCount; ++number)
-        saveMp3(makeChime(number), effectPeakDecibels, effectKilobits, folder / numbered("win", number));
+        saveMp3(makeChime(number), chimePeakDecibels, effectKilobits, folder / numbered("win", number));
     saveMp3(makeMusicLoop(), musicPeakDecibels, musicKilobits, folder / "loop_Marvessant_Tundravel.mp3");
 }
 
