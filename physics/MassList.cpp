@@ -76,6 +76,7 @@ void MassList::advance(float dt)
 {
     float top = 0;
     std::size_t position = 0;
+    // Each ball in turn: its own step, the ground rule, then the top.
     while (position < elements_.size()) {
         Mass& ball = *elements_[position];
         ball.update(dt);
