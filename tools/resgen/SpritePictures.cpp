@@ -74,7 +74,9 @@ Canvas makeSpringPicture()
 void paintCrawler(Canvas& canvas, float x, float y, float radius, float heightRatio)
 {
     float unit = radius / 60.0f; // the crawler is designed 60 units in radius
-    float outline = 5 * unit;
+    // In play the picture shrinks about four times without mipmaps, so every
+    // line is at least four units thick or it would flicker as the crawler wobbles.
+    float outline = 6 * unit;
     float body = radius - outline;
     Area area = Area::around(x, y, radius);
     auto fit = [=](DistanceField shape) { return scaleVertically(std::move(shape), y, heightRatio); };
@@ -88,14 +90,14 @@ void paintCrawler(Canvas& canvas, float x, float y, float radius, float heightRa
     canvas.fill(fit(ellipse(x - 32 * unit, y + 18 * unit, 9 * unit, 6 * unit)), cheek, area);
     canvas.fill(fit(ellipse(x + 32 * unit, y + 18 * unit, 9 * unit, 6 * unit)), cheek, area);
     for (float side : {-1.0f, 1.0f}) {
-        float eyeX = x + side * 17 * unit;
+        float eyeX = x + side * 18 * unit;
         float eyeY = y - 6 * unit;
-        canvas.fill(fit(ellipse(eyeX, eyeY, 15 * unit, 19 * unit)), crawlerOutline, area);
+        canvas.fill(fit(ellipse(eyeX, eyeY, 16.5f * unit, 20.5f * unit)), crawlerOutline, area);
         canvas.fill(fit(ellipse(eyeX, eyeY, 12 * unit, 16 * unit)), eyeWhite, area);
-        canvas.fill(fit(circle(eyeX - side * 2 * unit, eyeY + 4 * unit, 8.5f * unit)), pupil, area);
-        canvas.fill(fit(circle(eyeX + 1.5f * unit, eyeY - 1 * unit, 3.2f * unit)), eyeWhite, area);
+        canvas.fill(fit(circle(eyeX - side * 2 * unit, eyeY + 4 * unit, 9.5f * unit)), pupil, area);
+        canvas.fill(fit(circle(eyeX + 1.5f * unit, eyeY - 1 * unit, 3.8f * unit)), eyeWhite, area);
     }
-    canvas.fill(fit(arc(x, y + 12 * unit, 9 * unit, 2.6f * unit, 0.2f * pi, 0.8f * pi)), crawlerOutline, area);
+    canvas.fill(fit(arc(x, y + 13 * unit, 10 * unit, 3.4f * unit, 0.2f * pi, 0.8f * pi)), crawlerOutline, area);
 }
 
 Canvas makeCrawlerPicture()
