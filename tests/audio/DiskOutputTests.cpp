@@ -32,33 +32,45 @@ bool isLevel(std::int16_t sample, int level)
     return std::abs(sample - level) <= levelTolerance;
 }
 
-std::mutex mixedLock;
-std::vector<std::int16_t> mixedLeft;
+// Every mixed frame's left sample, so a test knows exactly how far the mix
+// had got when it asked for a sound. The audio thread keeps mixing until the
+// process is gone, so the record is never destroyed.
+struct MixRecord {
+    std::mutex lock;
+    std::vector<std::int16_t> left;
+};
 
-// Keeps every mixed frame's left sample, so a test knows exactly how far the
-// mix had got when it asked for a sound.
+MixRecord& mixRecord()
+{
+    static MixRecord* record = new MixRecord();
+    return *record;
+}
+
 void recordMix(void*, Uint8* stream, int length)
 {
     const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
     std::size_t count = static_cast<std::size_t>(length) / sizeof(std::int16_t);
-    std::lock_guard<std::mutex> hold(mixedLock);
+    MixRecord& record = mixRecord();
+    std::lock_guard<std::mutex> hold(record.lock);
     for (std::size_t i = 0; i < count; i += outputChannels)
-        mixedLeft.push_back(samples[i]);
+        record.left.push_back(samples[i]);
 }
 
 std::size_t framesMixed()
 {
-    std::lock_guard<std::mutex> hold(mixedLock);
-    return mixedLeft.size();
+    MixRecord& record = mixRecord();
+    std::lock_guard<std::mutex> hold(record.lock);
+    return record.left.size();
 }
 
 // Frames from the given mixed frame to the first one at the level.
 long framesUntilLevel(std::size_t from, int level)
 {
-    std::lock_guard<std::mutex> hold(mixedLock);
-    auto start = mixedLeft.begin() + static_cast<long>(from);
-    auto onset = std::find_if(start, mixedLeft.end(), [level](std::int16_t s) { return isLevel(s, level); });
-    return onset == mixedLeft.end() ? -1 : onset - start;
+    MixRecord& record = mixRecord();
+    std::lock_guard<std::mutex> hold(record.lock);
+    auto start = record.left.begin() + static_cast<long>(from);
+    auto onset = std::find_if(start, record.left.end(), [level](std::int16_t s) { return isLevel(s, level); });
+    return onset == record.left.end() ? -1 : onset - start;
 }
 
 const std::string& outputPath()
