@@ -1,13 +1,13 @@
 #include "app/Game.h"
 
 #include "app/View.h"
+#include "audio/SoundBank.h"
 #include "graphics/CloudBand.h"
 #include "graphics/Stage.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 #include "physics/StartingStructure.h"
 #include "physics/StructureStep.h"
-#include "audio/SoundBank.h"
 #include "text/Font.h"
 #include "text/MessageBoard.h"
 
