@@ -89,8 +89,3 @@ void Mass::copyFrom(const Mass& other)
     velocityX = other.velocityX;
     velocityY = other.velocityY;
 }
-
-void Mass::setSprite(unsigned id)
-{
-    sprite = id;
-}

@@ -25,7 +25,6 @@ public:
     // Takes another ball's mass (with a radius to match), position and
     // velocity; keeps its own forces, flags, physics constants and sprite.
     void copyFrom(const Mass& other);
-    void setSprite(unsigned id);
 
     float mass;
     float radius;

@@ -1,11 +1,7 @@
 #include "physics/MassList.h"
 
-#include "graphics/SpritePass.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
-#include "physics/Mass.h"
-
-#include <algorithm>
 
 MassList massList;
 
@@ -39,29 +35,6 @@ double squaredDistance(float px, float py, const Mass& ball)
 void MassList::loadSprite()
 {
     sprite = makeSpriteQuad(loadTexture("./res/images/mass_shinyball.tga"));
-}
-
-void MassList::add(Mass* mass)
-{
-    mass->setSprite(sprite);
-    elements_.push_back(mass);
-}
-
-void MassList::remove(Mass* mass)
-{
-    auto found = std::find(elements_.begin(), elements_.end(), mass);
-    if (found == elements_.end())
-        return;
-    delete *found;
-    elements_.erase(found);
-}
-
-void MassList::draw()
-{
-    beginSpritePass();
-    for (Mass* mass : elements_)
-        mass->draw();
-    endSpritePass();
 }
 
 void MassList::clearForces()

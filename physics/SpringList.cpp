@@ -1,9 +1,7 @@
 #include "physics/SpringList.h"
 
-#include "graphics/SpritePass.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
-#include "physics/Spring.h"
 
 #include <algorithm>
 
@@ -21,29 +19,6 @@ bool isEndOf(const Spring& spring, const Mass* mass)
 void SpringList::loadSprite()
 {
     sprite = makeSpriteQuad(loadTexture("./res/images/spring_glisk.tga"));
-}
-
-void SpringList::add(Spring* spring)
-{
-    spring->sprite = sprite;
-    elements_.push_back(spring);
-}
-
-void SpringList::remove(Spring* spring)
-{
-    auto found = std::find(elements_.begin(), elements_.end(), spring);
-    if (found == elements_.end())
-        return;
-    delete *found;
-    elements_.erase(found);
-}
-
-void SpringList::draw()
-{
-    beginSpritePass();
-    for (Spring* spring : elements_)
-        spring->draw();
-    endSpritePass();
 }
 
 void SpringList::applyForces(float dt)

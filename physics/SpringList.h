@@ -1,27 +1,14 @@
 #pragma once
 
-#include <cstddef>
-#include <vector>
+#include "physics/OwningList.h"
+#include "physics/Spring.h"
 
 class Mass;
-class Spring;
 
-// Every spring between the balls, built or preview, in the order they were
-// added, which is the order of every pass and of every search. The list owns
-// its springs: remove destroys one. What is still in it when the program ends
-// is left alone.
-class SpringList {
+// Every spring between the balls, built or preview.
+class SpringList : public OwningList<Spring> {
 public:
-    SpringList() = default;
-    SpringList(const SpringList&) = delete;
-    SpringList& operator=(const SpringList&) = delete;
-
     void loadSprite();
-    // Gives the spring the list's sprite, so loadSprite must come first.
-    void add(Spring* spring);
-    // Destroys the spring; a spring that is not in the list changes nothing.
-    void remove(Spring* spring);
-    void draw();
 
     void applyForces(float dt);
     // Refreshes every spring's cached geometry to where its balls are now.
@@ -35,13 +22,6 @@ public:
     // the ball, at most max of them, and returns how many it wrote.
     unsigned neighbours(const Mass* mass, Mass** out, unsigned max) const;
 
-    std::size_t size() const { return elements_.size(); }
-    Spring* at(std::size_t position) const { return elements_[position]; }
-
-    unsigned sprite = 0;
-
-private:
-    std::vector<Spring*> elements_;
 };
 
 extern SpringList springList;

@@ -85,7 +85,7 @@ TEST(Mass, CopyFromTakesMassPositionAndVelocityAndSettersKeepVelocity)
 
     Mass ball;
     ball.forceX = 1;
-    ball.setSprite(3);
+    ball.sprite = 3;
     ball.copyFrom(crawler);
     EXPECT_FLOAT_EQ(ball.radius, 0.2355207f);
     EXPECT_EQ(ball.mass, 0.3f);
