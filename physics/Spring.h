@@ -28,8 +28,8 @@ public:
     bool active = true;
     bool rejected = false;
     // The geometry the force works from: massA's centre minus massB's, and the
-    // distance. Refreshed only by attach, measure and draw, so the force of a
-    // step uses the positions of the last refresh.
+    // distance. Refreshed only by attach, measure and draw (and so by the
+    // structure's step, which measures before it pushes).
     float deltaX = 0;
     float deltaY = 0;
     float length = 0;

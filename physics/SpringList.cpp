@@ -2,6 +2,7 @@
 
 #include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
+#include "res/ResourceFiles.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ bool isEndOf(const Spring& spring, const Mass* mass)
 
 void SpringList::loadSprite()
 {
-    sprite = makeSpriteQuad(loadTexture("./res/images/spring_glisk.tga"));
+    sprite = makeSpriteQuad(loadTexture(res::springImage));
 }
 
 void SpringList::applyForces(float dt)
@@ -30,7 +31,8 @@ void SpringList::applyForces(float dt)
 void SpringList::measureAll()
 {
     for (Spring* spring : elements_)
-        spring->measure();
+        if (spring->active && !spring->rejected)
+            spring->measure();
 }
 
 bool SpringList::joined(const Mass* a, const Mass* b) const

@@ -11,7 +11,8 @@ public:
     void loadSprite();
 
     void applyForces(float dt);
-    // Refreshes every spring's cached geometry to where its balls are now.
+    // Refreshes the cached geometry of every spring that pushes (active and not
+    // rejected) to where its balls are now.
     void measureAll();
 
     // Whether an active spring joins the two balls, either way round.

@@ -32,10 +32,9 @@ void stepStructure(MassList& masses, SpringList& springs, float frameTime)
 {
     StructureSlices slices = sliceFrame(frameTime);
     for (int slice = 0; slice < slices.count; ++slice) {
-        // The springs push from the geometry they cached. The frame's drawing
-        // refreshes it after the step, but nothing draws between slices.
-        if (slice > 0)
-            springs.measureAll();
+        // The springs push from the geometry they cached, so each slice first
+        // brings it up to where the balls are now.
+        springs.measureAll();
         masses.clearForces();
         springs.applyForces(slices.sliceTime);
         masses.advance(slices.sliceTime);

@@ -15,6 +15,7 @@ struct StructureSlices {
 // 8/60 s, only its first 8/60 s are simulated.
 StructureSlices sliceFrame(float frameTime);
 
-// The structure's share of one frame: forces cleared, every spring's force
-// added, every ball moved, once per slice of the frame time.
+// The structure's share of one frame, once per slice of the frame time: every
+// spring measured where its balls now are, forces cleared, every spring's force
+// added, every ball moved.
 void stepStructure(MassList& masses, SpringList& springs, float frameTime);
