@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # Remakes every picture and sound into a scratch folder with the generator and
-# compares them byte for byte with the files shipped under res/, and checks the
-# shipped font is still the unchanged copy of the Debian package's Comfortaa
-# Bold. Fails on the first difference.
-#   tools/check-resources.sh <path to vorlund_resgen>
+# compares them with the files shipped under res/, saying which differ and by
+# how much, and checks the shipped font is still the unchanged copy of the
+# Debian package's Comfortaa Bold.
+#   tools/check-resources.sh <path to vorlund_resgen> <path to vorlund_rescompare>
 set -euo pipefail
 generator=$(readlink -f "$1")
+compare=$(readlink -f "$2")
 cd "$(dirname "$0")/.."
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 "$generator" "$scratch" res/fonts/Cookies.ttf
-diff -r res/images "$scratch/images"
-diff -r res/audio "$scratch/audio"
+"$compare" res "$scratch"
 
 debianFont=/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf
 if [[ -f $debianFont ]]; then

@@ -2,7 +2,7 @@
 // sound layer, on SDL's "disk" driver told not to wait, so two turns of the
 // loop are mixed in a moment and kept for inspection.
 #include "audio/SoundBank.h"
-#include "tests/res/DecodedSound.h"
+#include "tools/sounds/DecodedSound.h"
 #include "tests/support/TempDir.h"
 
 #include <SDL2/SDL_mixer.h>

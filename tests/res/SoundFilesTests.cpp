@@ -1,7 +1,7 @@
 // Every sound the game names, loaded through the game's sound layer on SDL's
 // "dummy" driver, and measured as the mixer decodes it.
 #include "audio/SoundBank.h"
-#include "tests/res/DecodedSound.h"
+#include "tools/sounds/DecodedSound.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +55,8 @@ TEST(ShippedSounds, TheSoundBankLoadsEverySoundTheGameNames)
 TEST(ShippedSounds, EffectsAreShortUnclippedAndStartAndEndInSilence)
 {
     loadBank();
-    expectMeasures({0, squeakCount, 0.08, 0.3});
-    expectMeasures({firstWinSound, winSoundCount, 0.4, 1.5});
+    expectMeasures({0, res::squeakCount, 0.08, 0.3});
+    expectMeasures({firstWinSound, res::winSoundCount, 0.4, 1.5});
 }
 
 TEST(ShippedSounds, MusicIsAnUnclippedLoopOfHalfAMinuteToAMinuteAndAHalf)

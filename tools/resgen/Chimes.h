@@ -2,8 +2,6 @@
 
 #include "Sound.h"
 
-constexpr int chimeCount = 13;
-
 // The win sound, number 1 to 13: a bright rising arpeggio of bells on the
 // C major pentatonic scale, which sits over every chord of the music. Each one
 // climbs differently: more or fewer notes, faster or slower, in bigger or

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "res/ResourceFiles.h"
+
 #include <cstddef>
 #include <vector>
 
-constexpr int sampleRate = 44100;
+constexpr int sampleRate = res::mixRate;
 
 // Whether sound that runs past the end comes back in at the start, as it must
 // in a piece of music that loops: its last notes ring on into its first.

@@ -2,8 +2,6 @@
 
 #include "Sound.h"
 
-constexpr int squeakCount = 16;
-
 // The squeak a crawler gives when picked up. Number 1 to 16: each is a short,
 // high chirp, but they rise, fall, wobble or double up differently, so a run
 // of pick-ups never sounds like one sample played again and again.

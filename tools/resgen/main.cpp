@@ -14,7 +14,6 @@
 #include "TgaWriter.h"
 #include "TitlePicture.h"
 
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -32,11 +31,12 @@ constexpr float musicPeakDecibels = -3;
 constexpr int effectKilobits = 96;
 constexpr int musicKilobits = 128;
 
-std::string numbered(const char* stem, int number)
+// The file the game opens as gamePath, inside the resource folder being made.
+std::filesystem::path placeFor(const std::filesystem::path& resources, const std::string& gamePath)
 {
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%02d.mp3", stem, number);
-    return name;
+    std::filesystem::path file = resources / res::insideResFolder(gamePath.c_str());
+    std::filesystem::create_directories(file.parent_path());
+    return file;
 }
 
 void saveMp3(Sound sound, float peakDecibels, int kilobits, const std::filesystem::path& file)
@@ -45,30 +45,28 @@ void saveMp3(Sound sound, float peakDecibels, int kilobits, const std::filesyste
     writeMp3(sound, kilobits, file.string());
 }
 
-void makeSounds(const std::filesystem::path& folder)
+void makeSounds(const std::filesystem::path& resources)
 {
-    std::filesystem::create_directories(folder);
-    for (int number = 1; number <= squeakCount; ++number)
-        saveMp3(makeSqueak(number), squeakPeakDecibels, effectKilobits, folder / numbered("batsqueak", number));
-    for (int number = 1; number <= chimeCount; ++number)
-        saveMp3(makeChime(number), chimePeakDecibels, effectKilobits, folder / numbered("win", number));
-    saveMp3(makeMusicLoop(), musicPeakDecibels, musicKilobits, folder / "loop_Marvessant_Tundravel.mp3");
+    for (int number = 1; number <= res::squeakCount; ++number)
+        saveMp3(makeSqueak(number), squeakPeakDecibels, effectKilobits, placeFor(resources, res::squeakFile(number)));
+    for (int number = 1; number <= res::winSoundCount; ++number)
+        saveMp3(makeChime(number), chimePeakDecibels, effectKilobits, placeFor(resources, res::winSoundFile(number)));
+    saveMp3(makeMusicLoop(), musicPeakDecibels, musicKilobits, placeFor(resources, res::musicFile));
 }
 
-void makePictures(const std::filesystem::path& folder, const TextPainter& text)
+void makePictures(const std::filesystem::path& resources, const TextPainter& text)
 {
-    std::filesystem::create_directories(folder);
-    auto save = [&folder](const Canvas& canvas, TgaAlpha alpha, const char* name) {
-        writeTga(canvas, alpha, (folder / name).string());
+    auto save = [&resources](const Canvas& canvas, TgaAlpha alpha, const char* gamePath) {
+        writeTga(canvas, alpha, placeFor(resources, gamePath).string());
     };
-    save(makeBackdropPicture(text), TgaAlpha::Opaque, "background.tga");
-    save(makeTitlePicture(text), TgaAlpha::Opaque, "titlescreen.tga");
-    save(makeInstructionsPicture(text), TgaAlpha::Opaque, "instructions.tga");
-    save(makeCloudPicture(), TgaAlpha::Keep, "cloud01.tga");
-    save(makeBallPicture(), TgaAlpha::Keep, "mass_shinyball.tga");
-    save(makeSpringPicture(), TgaAlpha::Keep, "spring_glisk.tga");
-    save(makeCrawlerPicture(), TgaAlpha::Keep, "mass_massdude.tga");
-    save(makeSelectorPicture(), TgaAlpha::Keep, "selector.tga");
+    save(makeBackdropPicture(text), TgaAlpha::Opaque, res::backgroundImage);
+    save(makeTitlePicture(text), TgaAlpha::Opaque, res::titleImage);
+    save(makeInstructionsPicture(text), TgaAlpha::Opaque, res::instructionsImage);
+    save(makeCloudPicture(), TgaAlpha::Keep, res::cloudImage);
+    save(makeBallPicture(), TgaAlpha::Keep, res::ballImage);
+    save(makeSpringPicture(), TgaAlpha::Keep, res::springImage);
+    save(makeCrawlerPicture(), TgaAlpha::Keep, res::crawlerImage);
+    save(makeSelectorPicture(), TgaAlpha::Keep, res::selectorImage);
 }
 
 }
@@ -82,8 +80,8 @@ int main(int argc, char** argv)
     try {
         std::filesystem::path resources = argv[1];
         TextPainter text(argv[2]);
-        makePictures(resources / "images", text);
-        makeSounds(resources / "audio");
+        makePictures(resources, text);
+        makeSounds(resources);
     } catch (const std::exception& error) {
         std::cerr << argv[0] << ": " << error.what() << "\n";
         return 1;

@@ -4,64 +4,25 @@
 // and end.
 //   vorlund_soundmeter res/audio/*.mp3
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
+#include "tools/sounds/DecodedSound.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-constexpr int mixRate = 44100;
-constexpr int outputChannels = 2;
-constexpr int mixBufferFrames = 512;
-constexpr double fullScale = 32768;
-
-double decibels(int level)
-{
-    return 20 * std::log10(std::max(level, 1) / fullScale);
-}
-
-int frameLevel(const Sint16* frame)
-{
-    return std::max(std::abs(static_cast<int>(frame[0])), std::abs(static_cast<int>(frame[1])));
-}
-
-void measure(const char* fileName)
-{
-    Mix_Chunk* chunk = Mix_LoadWAV(fileName);
-    if (chunk == nullptr) {
-        std::printf("%s: does not load (%s)\n", fileName, Mix_GetError());
-        return;
-    }
-    const auto* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
-    std::size_t count = chunk->alen / sizeof(Sint16);
-    std::size_t frames = count / outputChannels;
-    int peak = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
-    std::printf("%-44s %8zu frames %7.3f s  peak %6.2f dBFS  first frame %6.1f dBFS  last frame %6.1f dBFS\n",
-                fileName, frames, static_cast<double>(frames) / mixRate, decibels(peak),
-                decibels(frameLevel(samples)), decibels(frameLevel(samples + count - outputChannels)));
-    Mix_FreeChunk(chunk);
-}
-
-}
 
 int main(int argc, char** argv)
 {
-    // No sound needs to be heard: SDL's dummy device is enough to decode.
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    if (SDL_Init(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(mixRate, AUDIO_S16SYS, outputChannels, mixBufferFrames) != 0) {
-        std::fprintf(stderr, "%s: the mixer does not open: %s\n", argv[0], SDL_GetError());
+    if (!openMixerForDecoding()) {
+        std::fprintf(stderr, "%s: the mixer does not open\n", argv[0]);
         return 1;
     }
-    Mix_Init(MIX_INIT_MP3);
-    for (int i = 1; i < argc; ++i)
-        measure(argv[i]);
-    Mix_CloseAudio();
-    SDL_Quit();
+    for (int i = 1; i < argc; ++i) {
+        DecodedSound sound = decodeWithMixer(argv[i]);
+        if (sound.frames() == 0) {
+            std::printf("%s: does not decode\n", argv[i]);
+            continue;
+        }
+        std::printf("%-44s %8zu frames %7.3f s  peak %6.2f dBFS  first frame %6.1f dBFS  last frame %6.1f dBFS\n",
+                    argv[i], sound.frames(), sound.seconds(), sound.peakDecibels(), decibels(sound.startLevel()),
+                    decibels(sound.endLevel()));
+    }
     return 0;
 }

@@ -1,5 +1,8 @@
-#include "tests/res/DecodedSound.h"
+#include "DecodedSound.h"
 
+#include "res/ResourceFiles.h"
+
+#include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
 #include <algorithm>
@@ -9,6 +12,8 @@
 namespace {
 
 constexpr double fullScale = 32768;
+constexpr int outputChannels = 2;
+constexpr int mixBufferFrames = 512;
 
 int loudestOfFrame(const DecodedSound& sound, std::size_t frame)
 {
@@ -20,12 +25,17 @@ int loudestOfFrame(const DecodedSound& sound, std::size_t frame)
 
 }
 
+double decibels(int level)
+{
+    return 20 * std::log10(std::max(level, 1) / fullScale);
+}
+
 double DecodedSound::peakDecibels() const
 {
     int loudest = 0;
     for (std::int16_t sample : samples)
         loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
-    return 20 * std::log10(std::max(loudest, 1) / fullScale);
+    return decibels(loudest);
 }
 
 int DecodedSound::startLevel() const
@@ -36,6 +46,15 @@ int DecodedSound::startLevel() const
 int DecodedSound::endLevel() const
 {
     return frames() ? loudestOfFrame(*this, frames() - 1) : 0;
+}
+
+bool openMixerForDecoding()
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (SDL_Init(SDL_INIT_AUDIO) != 0)
+        return false;
+    Mix_Init(MIX_INIT_MP3);
+    return Mix_OpenAudio(res::mixRate, AUDIO_S16SYS, outputChannels, mixBufferFrames) == 0;
 }
 
 DecodedSound decodeWithMixer(const std::string& fileName)

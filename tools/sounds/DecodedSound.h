@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// A sound file decoded by the game's mixer into the interleaved 16-bit frames
-// it plays, with the measures the shipped sounds are held to.
+// A sound file decoded by the game's mixer (SDL2_mixer) into the interleaved
+// 16-bit frames it plays, with the measures the shipped sounds are held to.
 struct DecodedSound {
     int rate = 0;
     int channels = 0;
@@ -20,9 +20,16 @@ struct DecodedSound {
     int endLevel() const;
 };
 
+// Opens the mixer as the game does, on SDL's silent "dummy" device unless
+// another driver is asked for: enough to decode. False when it does not open.
+bool openMixerForDecoding();
+
 // Decodes through SDL2_mixer's sample loader, the one the sound layer uses.
-// The mixer must be open.
+// The mixer must be open; a file that does not decode gives no frames.
 DecodedSound decodeWithMixer(const std::string& fileName);
 
 // The largest jump between neighbouring frames of one channel.
 int largestStep(const std::vector<std::int16_t>& samples, int channels, std::size_t from, std::size_t to);
+
+// A level in decibels against full scale; silence gives the floor of one step.
+double decibels(int level);
