@@ -8,6 +8,7 @@
 #include "physics/SpringList.h"
 #include "physics/StartingStructure.h"
 #include "physics/StructureStep.h"
+#include "res/ResourceFiles.h"
 #include "text/Font.h"
 #include "text/MessageBoard.h"
 
@@ -17,14 +18,6 @@ int gameState = Title;
 
 namespace {
 
-// The playing field in world meters: 16 wide, 30 high, the ground at 0.
-constexpr double stageTop = 30;
-constexpr double stageRight = 8;
-constexpr double stageBottom = 0;
-constexpr double stageLeft = -8;
-
-constexpr const char* fontFile = "./res/fonts/Cookies.ttf";
-constexpr unsigned fontSize = 48;
 constexpr int gameMusic = 0;
 
 std::uint32_t clockMs()
@@ -70,11 +63,11 @@ void Game::setup()
     setFixedDrawingState();
     Stage& stage = Stage::instance();
     stage.loadScreens();
-    stage.setBounds(stageTop, stageRight, stageBottom, stageLeft);
+    stage.setBounds(playingField);
     SoundBank::instance().load();
     buildStartingStructure();
     CloudBand::instance().load();
-    Font::instance().init(fontFile, fontSize);
+    Font::instance().init(res::fontFile, res::fontSize);
     SoundBank::instance().playMusic(gameMusic);
     gameState = Title;
     started_ = true;
@@ -86,9 +79,9 @@ void Game::display()
     glPushMatrix();
     tickClock();
     if (gameState == Title)
-        Stage::instance().drawTitle();
+        Stage::instance().drawTitle(View::instance().halfExtent());
     else if (gameState == Instructions)
-        Stage::instance().drawInstructions();
+        Stage::instance().drawInstructions(View::instance().halfExtent());
     else
         drawPlay();
     glutSwapBuffers();

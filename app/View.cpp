@@ -30,7 +30,7 @@ float edgeFactor(float position, float size)
 // The cube starts the scroll gently at the band's border.
 float scrollRate(float factor)
 {
-    return factor * factor * factor * 4 * 6;
+    return factor * factor * factor * scrollSpeed;
 }
 
 }

@@ -1,12 +1,6 @@
 #include "audio/SoundBank.h"
 
-#include <cstdio>
-
 namespace {
-
-constexpr int mixRate = 44100;
-constexpr int channelCount = 30;
-constexpr int fileNameCapacity = 64;
 
 bool isSampleIndex(int index)
 {
@@ -22,14 +16,13 @@ bool isStreamIndex(int index)
 
 std::string soundFileName(int index)
 {
-    char name[fileNameCapacity] = "";
-    if (index >= 0 && index < squeakCount)
-        std::snprintf(name, sizeof name, "./res/audio/batsqueak%02d.mp3", index + 1);
-    else if (index >= firstWinSound && index < firstWinSound + winSoundCount)
-        std::snprintf(name, sizeof name, "./res/audio/win%02d.mp3", index - firstWinSound + 1);
-    else if (index == musicIndex)
-        std::snprintf(name, sizeof name, "./res/audio/loop_Marvessant_Tundravel.mp3");
-    return name;
+    if (index >= 0 && index < firstWinSound)
+        return res::squeakFile(index + 1);
+    if (index >= firstWinSound && index < musicIndex)
+        return res::winSoundFile(index - firstWinSound + 1);
+    if (index == musicIndex)
+        return res::musicFile;
+    return "";
 }
 
 SoundBank& SoundBank::instance()
@@ -41,12 +34,12 @@ SoundBank& SoundBank::instance()
 void SoundBank::load()
 {
     SoundMixer& mixer = SoundMixer::instance();
-    mixer.init(mixRate, channelCount);
+    // Every sample plays on the channel of its own index, so there is one
+    // channel for each sound.
+    mixer.init(res::mixRate, soundCount);
     handles.fill(noSound);
-    for (int i = 0; i < squeakCount; ++i)
-        handles[i] = mixer.loadSample(soundFileName(i).c_str());
-    for (int i = 0; i < winSoundCount; ++i)
-        handles[firstWinSound + i] = mixer.loadSample(soundFileName(firstWinSound + i).c_str());
+    for (int index = 0; index < musicIndex; ++index)
+        handles[index] = mixer.loadSample(soundFileName(index).c_str());
     handles[musicIndex] = mixer.openLoopingStream(soundFileName(musicIndex).c_str());
 }
 

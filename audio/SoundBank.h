@@ -1,16 +1,15 @@
 #pragma once
 
 #include "audio/SoundMixer.h"
+#include "res/ResourceFiles.h"
 
 #include <array>
 #include <string>
 
 // Sound indices: 0 to 15 squeaks, 16 to 28 win sounds, 29 the music.
-constexpr int squeakCount = 16;
-constexpr int firstWinSound = 16;
-constexpr int winSoundCount = 13;
-constexpr int musicIndex = 29;
-constexpr int soundCount = 30;
+constexpr int firstWinSound = res::squeakCount;
+constexpr int musicIndex = firstWinSound + res::winSoundCount;
+constexpr int soundCount = musicIndex + 1;
 
 // The file each sound index is loaded from, relative to the game's folder.
 std::string soundFileName(int index);

@@ -3,6 +3,7 @@
 #include "graphics/SpritePass.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
+#include "res/ResourceFiles.h"
 
 #include <GL/gl.h>
 
@@ -23,7 +24,7 @@ CloudBand& CloudBand::instance()
 
 void CloudBand::load()
 {
-    sprite = makeSpriteQuad(loadTexture("./res/images/cloud01.tga"));
+    sprite = makeSpriteQuad(loadTexture(res::cloudImage));
 }
 
 void CloudBand::draw() const

@@ -1,9 +1,9 @@
 #include "graphics/Stage.h"
 
-#include "app/View.h"
 #include "graphics/SpritePass.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
+#include "res/ResourceFiles.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -33,11 +33,11 @@ Stage& Stage::instance()
 
 void Stage::loadScreens()
 {
-    backgroundTexture = loadTexture("./res/images/background.tga");
+    backgroundTexture = loadTexture(res::backgroundImage);
     backgroundList = makeSpriteQuad(backgroundTexture);
-    titleList = makeSpriteQuad(loadTexture("./res/images/titlescreen.tga"));
-    instructionsList = makeSpriteQuad(loadTexture("./res/images/instructions.tga"));
-    cloudList = makeSpriteQuad(loadTexture("./res/images/cloud01.tga"));
+    titleList = makeSpriteQuad(loadTexture(res::titleImage));
+    instructionsList = makeSpriteQuad(loadTexture(res::instructionsImage));
+    cloudList = makeSpriteQuad(loadTexture(res::cloudImage));
 }
 
 void Stage::setBounds(double top, double right, double bottom, double left)
@@ -47,6 +47,11 @@ void Stage::setBounds(double top, double right, double bottom, double left)
     this->bottom = bottom;
     this->left = left;
     placeScenery();
+}
+
+void Stage::setBounds(const StageBounds& bounds)
+{
+    setBounds(bounds.top, bounds.right, bounds.bottom, bounds.left);
 }
 
 void Stage::placeScenery()
@@ -84,24 +89,23 @@ void Stage::drawScenery() const
     glColor4f(1, 1, 1, 1);
 }
 
-void Stage::drawTitle() const
+void Stage::drawTitle(double halfExtent) const
 {
-    drawScreen(titleList);
+    drawScreen(titleList, halfExtent);
 }
 
-void Stage::drawInstructions() const
+void Stage::drawInstructions(double halfExtent) const
 {
-    drawScreen(instructionsList);
+    drawScreen(instructionsList, halfExtent);
 }
 
 // The screens fill the square the camera sees at its starting place, drawn
 // opaque under whatever matrix the last reshape loaded.
-void Stage::drawScreen(unsigned list) const
+void Stage::drawScreen(unsigned list, double halfExtent) const
 {
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
-    double h = View::instance().halfExtent();
-    drawQuad(list, 0, h, 0, 2 * h, 2 * h);
+    drawQuad(list, 0, halfExtent, 0, 2 * halfExtent, 2 * halfExtent);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
 }

@@ -13,6 +13,17 @@ struct SceneryCloud {
     unsigned sprite = 0;
 };
 
+// A rectangle of the world plane, in meters.
+struct StageBounds {
+    double top;
+    double right;
+    double bottom;
+    double left;
+};
+
+// The field the game is played on: 16 m wide, 30 m high, the ground at 0.
+constexpr StageBounds playingField{30, 8, 0, -8};
+
 // The playing field: its bounds in world meters (x from left to right, y from
 // the ground at bottom up to top), and the scenery drawn around the structure:
 // the backdrop, seven clouds and the two screens shown before play.
@@ -22,12 +33,15 @@ public:
 
     void loadScreens();
     void setBounds(double top, double right, double bottom, double left);
+    void setBounds(const StageBounds& bounds);
     void placeScenery();
 
     void drawBackground() const;
     void drawScenery() const;
-    void drawTitle() const;
-    void drawInstructions() const;
+    // The screens fill the square of the world plane, halfExtent meters to each
+    // side of x = 0 and from the ground up, that the camera sees.
+    void drawTitle(double halfExtent) const;
+    void drawInstructions(double halfExtent) const;
 
     double top = 0;
     double right = 0;
@@ -43,5 +57,5 @@ public:
 
 private:
     Stage() = default;
-    void drawScreen(unsigned list) const;
+    void drawScreen(unsigned list, double halfExtent) const;
 };

@@ -2,6 +2,7 @@
 
 #include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
+#include "res/ResourceFiles.h"
 
 MassList massList;
 
@@ -34,7 +35,7 @@ double squaredDistance(float px, float py, const Mass& ball)
 
 void MassList::loadSprite()
 {
-    sprite = makeSpriteQuad(loadTexture("./res/images/mass_shinyball.tga"));
+    sprite = makeSpriteQuad(loadTexture(res::ballImage));
 }
 
 void MassList::clearForces()

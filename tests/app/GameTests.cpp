@@ -42,9 +42,9 @@ std::vector<std::uint8_t> drawnScreen(int screen)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (screen == Title)
-        Stage::instance().drawTitle();
+        Stage::instance().drawTitle(View::instance().halfExtent());
     else
-        Stage::instance().drawInstructions();
+        Stage::instance().drawInstructions(View::instance().halfExtent());
     glFinish();
     std::vector<std::uint8_t> frame(800 * 800 * 3);
     glReadBuffer(GL_BACK);

@@ -1,4 +1,3 @@
-#include "app/View.h"
 #include "graphics/CloudBand.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
@@ -21,12 +20,18 @@ unsigned solidRed()
     return makeSpriteQuad(loadTexture(writeTempFile("red.tga", file.bytes).c_str()));
 }
 
-// Looks at the whole 30 m high field from 15 m: x from -15 to 15, y from 0 to 30.
-void lookAtTheWholeField(View& view)
+// Looks at the whole 30 m high field from 15 m, as the game's farthest camera
+// does: x from -15 to 15, y from 0 to 30.
+void lookAtTheWholeField()
 {
-    view.move(0, 0, -10);
-    view.update(0);
-    view.reshape(800, 800);
+    constexpr double near = 0.001;
+    glViewport(0, 0, 800, 800);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-near, near, -near, near, near, 20);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, -15, -15);
 }
 
 // The red span of the row through the middle of the window, in pixels.
@@ -67,7 +72,7 @@ TEST(Stage, BackdropCoversExactlyThePlayingFieldWhicheverWayTheBoundsAreGiven)
     ensureGlContext();
     Stage& stage = Stage::instance();
     stage.setBounds(30, 8, 0, -8);
-    lookAtTheWholeField(View::instance());
+    lookAtTheWholeField();
     stage.backgroundList = solidRed();
 
     // x = -8 and 8 at 800 / 30 pixels per meter from the left edge at -15.
@@ -94,7 +99,7 @@ TEST(Stage, SceneryUsesTheCloudSpriteAndEveryDrawLeavesStateAsItFoundIt)
     EXPECT_FLOAT_EQ(stage.scenery[0].z, -0.001f);
 
     auto draws = {+[] { Stage::instance().drawBackground(); }, +[] { Stage::instance().drawScenery(); },
-                  +[] { CloudBand::instance().draw(); }, +[] { Stage::instance().drawTitle(); }};
+                  +[] { CloudBand::instance().draw(); }, +[] { Stage::instance().drawTitle(5); }};
     for (auto draw : draws) {
         glColor4f(0.2f, 0.3f, 0.4f, 0.5f);
         draw();
