@@ -2,18 +2,45 @@
 #include "app/View.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
-#include "graphics/Texture.h"
-#include "tests/graphics/TgaBytes.h"
+#include "physics/MassList.h"
+#include "physics/SpringList.h"
 #include "tests/support/GlContext.h"
-#include "tests/support/TempDir.h"
+#include "text/MessageBoard.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace {
+
+constexpr int side = 800;
+
+// A sprite that paints its square in one colour of its own, whatever colour
+// its owner sets, so the picture tells which sprite was drawn last.
+unsigned paintedSprite(float red, float green, float blue)
+{
+    unsigned square = makeSpriteQuad(0);
+    unsigned list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    glColor4f(red, green, blue, 1);
+    glCallList(square);
+    glEndList();
+    return list;
+}
+
+std::vector<std::uint8_t> windowPixels(GLenum buffer)
+{
+    glFinish();
+    std::vector<std::uint8_t> rgb(side * side * 3);
+    glReadBuffer(buffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, side, side, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
 
 GLint modelviewDepth()
 {
@@ -22,35 +49,13 @@ GLint modelviewDepth()
     return depth;
 }
 
-std::array<GLfloat, 16> modelview()
+// Where the world point shows in the window, bottom row 0, through the camera.
+std::array<int, 2> windowPixelOf(float x, float y)
 {
-    std::array<GLfloat, 16> m{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
-
-// A one-pixel picture of a single colour, as the screens' sprite.
-unsigned solidScreen(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
-{
-    TgaBytes file = TgaBytes::header(2, 1, 1, 24).add({blue, green, red});
-    return makeSpriteQuad(loadTexture(writeTempFile("screen.tga", file.bytes).c_str()));
-}
-
-// What a frame on either screen shows, drawn without the swap so that the
-// back buffer can be read.
-std::vector<std::uint8_t> drawnScreen(int screen)
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (screen == Title)
-        Stage::instance().drawTitle(View::instance().halfExtent());
-    else
-        Stage::instance().drawInstructions(View::instance().halfExtent());
-    glFinish();
-    std::vector<std::uint8_t> frame(800 * 800 * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, 800, 800, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
-    return frame;
+    const View& view = View::instance();
+    double pixelsPerMeter = side / (2 * view.halfExtent());
+    return {static_cast<int>((x + view.offsetX()) * pixelsPerMeter + side / 2),
+            static_cast<int>((y + view.offsetY()) * pixelsPerMeter + side / 2)};
 }
 
 }
@@ -63,28 +68,62 @@ TEST(FrameClock, MeasuresAcrossTheCountersWrap)
     EXPECT_DOUBLE_EQ(elapsedSeconds(0, 0xFFFFFFFFu), 0.001);
 }
 
-TEST(Game, ScreensFillTheWindowEdgeToEdgeAndFramesLeaveTheMatrixStackAsFound)
+// The game as the entry sets it up, driven one frame at a time.
+class GameFrame : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ensureGlContext();
+        Game::instance().setup();
+        View::instance().reshape(side, side);
+    }
+};
+
+TEST_F(GameFrame, ScreensFillTheWindowEdgeToEdgeAndLeaveTheMatrixStackAsFound)
 {
-    ensureGlContext();
-    Stage::instance().setBounds(30, 8, 0, -8);
-    View::instance().reshape(800, 800);
-    Stage::instance().titleList = solidScreen(255, 0, 0);
-    Stage::instance().instructionsList = solidScreen(0, 255, 0);
-
+    View::instance() = View();
+    View::instance().reshape(side, side);
+    Stage::instance().titleList = paintedSprite(1, 0, 0);
+    Stage::instance().instructionsList = paintedSprite(0, 1, 0);
     for (int screen : {Title, Instructions}) {
-        std::vector<std::uint8_t> frame = drawnScreen(screen);
-        std::size_t lit = screen == Title ? 0 : 1;
-        std::size_t wrong = 0;
-        for (std::size_t i = 0; i < frame.size(); i += 3)
-            wrong += frame[i + lit] != 255 || frame[i + 1 - lit] != 0 || frame[i + 2] != 0;
-        EXPECT_EQ(wrong, 0u) << "screen " << screen << " must cover the window";
-
         gameState = screen;
         GLint depthBefore = modelviewDepth();
-        auto matrixBefore = modelview();
         Game::instance().display();
         EXPECT_EQ(modelviewDepth(), depthBefore);
-        EXPECT_EQ(modelview(), matrixBefore);
+        std::vector<std::uint8_t> shown = windowPixels(GL_BACK);
+        std::size_t lit = screen == Title ? 0 : 1;
+        std::size_t wrong = 0;
+        for (std::size_t i = 0; i < shown.size(); i += 3)
+            wrong += shown[i + lit] != 255 || shown[i + 1 - lit] != 0 || shown[i + 2] != 0;
+        EXPECT_EQ(wrong, 0u) << "screen " << screen << " must cover the window";
     }
-    EXPECT_GE(Game::instance().frameTime(), 0.0);
+}
+
+TEST_F(GameFrame, APlayFrameStepsTheWorldMovesCameraAndMessagesThenDrawsBallsOverSprings)
+{
+    View::instance() = View();
+    View::instance().reshape(side, side);
+    gameState = Play;
+    for (std::size_t i = 0; i < massList.size(); ++i)
+        massList.at(i)->sprite = paintedSprite(1, 0, 0);
+    for (std::size_t i = 0; i < springList.size(); ++i)
+        springList.at(i)->sprite = paintedSprite(0, 1, 0);
+    Mass& corner = *massList.at(2); // three springs end on it, clear of the scenery
+    float startY = corner.y;
+    View::instance().edgeScroll(0, side / 2, false);
+    MessageBoard::instance().post(0, 5, "hello");
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    GLint depthBefore = modelviewDepth();
+    Game::instance().display();
+    EXPECT_EQ(modelviewDepth(), depthBefore);
+    EXPECT_LT(corner.y, startY) << "the structure was stepped";
+    EXPECT_GT(View::instance().offsetX(), 0) << "the camera scrolled left";
+    EXPECT_GT(MessageBoard::instance().messages.back().time, 0) << "the messages were advanced";
+
+    std::vector<std::uint8_t> shown = windowPixels(GL_BACK);
+    auto [x, y] = windowPixelOf(corner.x, corner.y);
+    const std::uint8_t* centre = &shown[(static_cast<std::size_t>(y) * side + x) * 3];
+    EXPECT_TRUE(centre[0] == 255 && centre[1] == 0) << "a ball covers the ends of its springs";
+    MessageBoard::instance().messages.clear();
 }

@@ -18,8 +18,7 @@ struct TestStructure {
     Mass* addBall(float x, float y);
     // Attached from a to b, at rest at its present length.
     Spring* addSpring(Mass* a, Mass* b);
-    // Frames of the given length as the game runs them: the structure's step,
-    // then the drawing's refresh of every spring's cached geometry.
+    // Frames of the given length as the game steps the structure.
     void runFrames(float frameTime, int frames);
 
     MassList masses;
