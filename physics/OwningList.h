@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 // The structure's containers: pointers to heap objects in the order they were
@@ -26,13 +27,18 @@ public:
 
     // Destroys the element; one that is not in the list changes nothing. Later
     // elements move up one place, in unchanged order.
-    void remove(T* element)
+    void remove(T* element) { takeOut(element); }
+
+    // Takes the element out of the list as remove does, handing it to the
+    // caller instead of destroying it; null for one that is not in the list.
+    std::unique_ptr<T> takeOut(T* element)
     {
         auto found = std::find(elements_.begin(), elements_.end(), element);
         if (found == elements_.end())
-            return;
-        delete *found;
+            return nullptr;
+        std::unique_ptr<T> taken(*found);
         elements_.erase(found);
+        return taken;
     }
 
     void draw() const

@@ -37,6 +37,6 @@ void stepStructure(MassList& masses, SpringList& springs, float frameTime)
         springs.measureAll();
         masses.clearForces();
         springs.applyForces(slices.sliceTime);
-        masses.advance(slices.sliceTime);
+        masses.advance(slices.sliceTime, springs);
     }
 }

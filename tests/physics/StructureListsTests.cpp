@@ -1,10 +1,12 @@
 #include "physics/Mass.h"
 #include "physics/Spring.h"
 #include "physics/StartingStructure.h"
+#include "physics/StrayBallHandler.h"
 #include "tests/physics/TestStructure.h"
 
 #include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -43,7 +45,7 @@ TEST(MassList, AdvanceGroundsBallsForGoodAndFindsTheTop)
 {
     TestStructure empty;
     empty.masses.topHeight = 7;
-    empty.masses.advance(0.1f);
+    empty.masses.advance(0.1f, empty.springs);
     EXPECT_EQ(empty.masses.topHeight, 0.0f);
 
     TestStructure structure;
@@ -57,7 +59,7 @@ TEST(MassList, AdvanceGroundsBallsForGoodAndFindsTheTop)
     Mass* held = structure.addBall(0, 9);
     held->active = false;
     EXPECT_EQ(held->sprite, 42u);
-    structure.masses.advance(0.1f);
+    structure.masses.advance(0.1f, structure.springs);
     EXPECT_TRUE(falling->y == falling->radius && falling->velocityX == 0 && falling->velocityY == 0);
     EXPECT_TRUE(falling->grounded && touching->grounded && !aloft->grounded);
     EXPECT_EQ(structure.masses.topHeight, 9.0f);
@@ -65,7 +67,7 @@ TEST(MassList, AdvanceGroundsBallsForGoodAndFindsTheTop)
     Mass stranger;
     structure.masses.remove(&stranger);
     ASSERT_EQ(structure.masses.size(), 3u);
-    structure.masses.advance(0.1f);
+    structure.masses.advance(0.1f, structure.springs);
     EXPECT_EQ(structure.masses.topHeight, aloft->y) << "the top falls with the structure";
 
     float groundedX = falling->x; // a spring pulling it does not lift it again
@@ -110,4 +112,47 @@ TEST(SpringList, QueriesPassOverPreviewsAndFollowTheSpringOrder)
     EXPECT_EQ(structure.springs.findAttached(c), other);
     structure.springs.remove(other);
     EXPECT_EQ(structure.springs.at(structure.springs.size() - 1), built);
+}
+
+TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
+{
+    struct Catcher : StrayBallHandler {
+        void takeStrayBall(const Mass& ball) override
+        {
+            caught.push_back({ball.x, ball.y, ball.velocityX, ball.mass});
+            springsLeft = springs->size();
+        }
+        std::vector<std::array<float, 4>> caught;
+        const SpringList* springs = nullptr;
+        std::size_t springsLeft = 0;
+    } catcher;
+    TestStructure structure;
+    structure.masses.strayBallHandler = &catcher;
+    catcher.springs = &structure.springs;
+    Mass* onBound = structure.addBall(-8, 3);
+    Mass* leaving = structure.addBall(-8.001f, 9);
+    leaving->velocityX = -1;
+    Mass* next = structure.addBall(8.5f, 0.1f); // grounded and detached in one step
+    Mass* last = structure.addBall(0, 4);
+    for (Mass* ball : {onBound, leaving, last})
+        ball->grounded = true;
+    Spring* kept = structure.addSpring(onBound, last);
+    structure.addSpring(leaving, onBound);
+    Spring* preview = structure.addSpring(last, leaving);
+    preview->active = false;
+    structure.addSpring(last, leaving);
+    Spring* alsoKept = structure.addSpring(last, onBound);
+    structure.addSpring(next, last);
+
+    structure.masses.advance(0.1f, structure.springs);
+    ASSERT_EQ(catcher.caught.size(), 2u);
+    EXPECT_EQ(catcher.caught[0], (std::array<float, 4>{-8.001f, 9, -1, 0.25f}));
+    EXPECT_EQ(catcher.caught[1][0], 8.5f);
+    EXPECT_EQ(catcher.springsLeft, 3u) << "its springs are gone before the handler sees it";
+    ASSERT_EQ(structure.masses.size(), 2u);
+    EXPECT_TRUE(structure.masses.at(0) == onBound && structure.masses.at(1) == last);
+    EXPECT_EQ(structure.masses.topHeight, 4.0f) << "stepped after the detach, the leaving ball not counted";
+    ASSERT_EQ(structure.springs.size(), 3u);
+    EXPECT_TRUE(structure.springs.at(0) == kept && structure.springs.at(1) == preview && structure.springs.at(2) == alsoKept);
+    preview->attach(last, last); // not the test's to leave dangling
 }

@@ -69,7 +69,7 @@ TEST(StructureStep, EverySliceMeasuresTheSpringsBeforeTheyPush)
         byHand.springs.at(0)->measure();
         byHand.masses.clearForces();
         byHand.springs.applyForces(0.05f / 3);
-        byHand.masses.advance(0.05f / 3);
+        byHand.masses.advance(0.05f / 3, byHand.springs);
     }
     const Mass& ball = *sliced.masses.at(1);
     const Mass& expected = *byHand.masses.at(1);

@@ -1,8 +1,14 @@
 #include "tests/physics/TestStructure.h"
 
+#include "graphics/Stage.h"
 #include "physics/Mass.h"
 #include "physics/Spring.h"
 #include "physics/StructureStep.h"
+
+TestStructure::TestStructure()
+{
+    Stage::instance().setBounds(playingField);
+}
 
 TestStructure::~TestStructure()
 {

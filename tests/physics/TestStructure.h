@@ -6,11 +6,12 @@
 class Mass;
 class Spring;
 
-// A structure that belongs to one test. Unlike the game's lists, which live
-// until the program ends, it destroys whatever is left in it when the test is
-// over, so the leak checker sees no stray balls or springs.
+// A structure that belongs to one test, on the game's playing field. Unlike
+// the game's lists, which live until the program ends, it destroys whatever is
+// left in it when the test is over, so the leak checker sees no stray balls
+// or springs.
 struct TestStructure {
-    TestStructure() = default;
+    TestStructure();
     TestStructure(const TestStructure&) = delete;
     TestStructure& operator=(const TestStructure&) = delete;
     ~TestStructure();
