@@ -2,6 +2,9 @@
 
 #include "app/View.h"
 #include "audio/SoundBank.h"
+#include "construction/CrawlerList.h"
+#include "construction/StartingCrawlers.h"
+#include "construction/StrayBallCatcher.h"
 #include "graphics/CloudBand.h"
 #include "graphics/Stage.h"
 #include "physics/MassList.h"
@@ -66,6 +69,9 @@ void Game::setup()
     stage.setBounds(playingField);
     SoundBank::instance().load();
     buildStartingStructure();
+    crawlerList.setUp(massList, springList);
+    massList.strayBallHandler = &strayBallCatcher;
+    addStartingCrawlers(crawlerList);
     CloudBand::instance().load();
     Font::instance().init(res::fontFile, res::fontSize);
     SoundBank::instance().playMusic(gameMusic);
@@ -108,6 +114,7 @@ void Game::drawPlay()
     Stage::instance().drawBackground();
     springList.draw();
     massList.draw();
+    crawlerList.draw(frameTime_);
     CloudBand::instance().draw();
     Stage::instance().drawScenery();
     MessageBoard::instance().draw();
@@ -117,6 +124,7 @@ void Game::step()
 {
     float dt = static_cast<float>(frameTime_);
     stepStructure(massList, springList, dt);
+    crawlerList.update(dt);
     View::instance().update(dt);
     MessageBoard::instance().update(dt);
 }

@@ -2,6 +2,8 @@
 
 #include "app/Game.h"
 #include "app/View.h"
+#include "construction/HoverAndPreview.h"
+#include "construction/Placement.h"
 
 #include <GL/freeglut.h>
 #include <algorithm>
@@ -35,13 +37,16 @@ void Pointer::setPosition(double x, double y)
 void Pointer::onMotion(int x, int y)
 {
     setPosition(x, y);
-    bool rightAlone = buttons[GLUT_LEFT_BUTTON] != GLUT_DOWN && buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN;
+    bool leftHeld = buttons[GLUT_LEFT_BUTTON] == GLUT_DOWN;
+    bool rightAlone = !leftHeld && buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN;
+    hoverAndPreview(worldX, worldY, leftHeld);
     View::instance().edgeScroll(static_cast<float>(x), static_cast<float>(y), rightAlone);
 }
 
 void Pointer::onPassiveMotion(int x, int y)
 {
     setPosition(x, y);
+    hoverAndPreview(worldX, worldY, false);
     View::instance().edgeScroll(static_cast<float>(x), static_cast<float>(y), false);
 }
 
@@ -54,8 +59,13 @@ void Pointer::onMouse(int button, int state, int, int)
         gameState = Instructions;
         return;
     }
-    if (state == GLUT_DOWN && gameState == Instructions)
+    if (state == GLUT_DOWN && gameState == Instructions) {
         gameState = Play;
+        return;
+    }
+    // Every press in play and every release, at the place of the last motion.
+    bool press = state == GLUT_DOWN;
+    pointerButton(worldX, worldY, press && button == GLUT_LEFT_BUTTON, press && button == GLUT_RIGHT_BUTTON, press);
 }
 
 void Pointer::onKeyDown(unsigned char key, int, int)
