@@ -122,7 +122,11 @@ void Game::drawPlay()
 
 void Game::step()
 {
-    float dt = static_cast<float>(frameTime_);
+    stepPlay(static_cast<float>(frameTime_));
+}
+
+void stepPlay(float dt)
+{
     stepStructure(massList, springList, dt);
     crawlerList.update(dt);
     View::instance().update(dt);

@@ -12,6 +12,10 @@ extern int gameState;
 // a wrap of its 32-bit counter.
 double elapsedSeconds(std::uint32_t nowMs, std::uint32_t lastMs);
 
+// One step of play, dt seconds long: the structure moves first, then the
+// crawlers on it, then the camera follows and the messages age.
+void stepPlay(float dt);
+
 // Owns the frame: the clock, what each frame shows, the order of the simulation
 // step and of the drawing, and the starting world.
 class Game {

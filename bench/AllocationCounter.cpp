@@ -7,10 +7,15 @@ namespace {
 
 std::size_t allocations = 0;
 
-void* allocate(std::size_t size)
+void* allocateOrNull(std::size_t size)
 {
     ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* allocate(std::size_t size)
+{
+    if (void* memory = allocateOrNull(size))
         return memory;
     throw std::bad_alloc();
 }
@@ -30,6 +35,19 @@ void* operator new(std::size_t size)
 void* operator new[](std::size_t size)
 {
     return allocate(size);
+}
+
+// Also the forms that return null rather than throw: whatever is allocated
+// here is freed by the delete below, so no allocator may be left to pair it
+// with another (the sanitizers would see a new freed by free).
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return allocateOrNull(size);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return allocateOrNull(size);
 }
 
 void operator delete(void* memory) noexcept

@@ -4,6 +4,7 @@
 #include "graphics/Stage.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
+#include "tests/construction/PlayWorld.h"
 #include "tests/support/GlContext.h"
 #include "text/MessageBoard.h"
 
@@ -77,6 +78,9 @@ protected:
         Game::instance().setup();
         View::instance().reshape(side, side);
     }
+
+    // The game keeps its world to the end; a test lets go of it.
+    static void TearDownTestSuite() { clearPlay(); }
 };
 
 TEST_F(GameFrame, ScreensFillTheWindowEdgeToEdgeAndLeaveTheMatrixStackAsFound)

@@ -1,0 +1,225 @@
+#include "app/Game.h"
+#include "app/Pointer.h"
+#include "app/View.h"
+#include "construction/CrawlerList.h"
+#include "construction/HoverAndPreview.h"
+#include "construction/Placement.h"
+#include "physics/MassList.h"
+#include "physics/Spring.h"
+#include "physics/SpringList.h"
+#include "tests/construction/PlayWorld.h"
+#include "text/MessageBoard.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+
+namespace {
+
+// The player's hand as the toolkit reports it, in window pixels through the
+// camera (5 m away to start with: one meter is 80 pixels).
+class Placement : public PlayWorld {
+protected:
+    void SetUp() override
+    {
+        PlayWorld::SetUp();
+        Pointer::instance() = Pointer();
+        gameState = Play;
+    }
+
+    static void moveTo(float x, float y)
+    {
+        Pointer& pointer = Pointer::instance();
+        const View& view = View::instance();
+        int windowX = static_cast<int>(std::lround((x + view.offsetX()) * 80 + 400));
+        int windowY = static_cast<int>(std::lround(400 - (y + view.offsetY()) * 80));
+        if (pointer.buttons[GLUT_LEFT_BUTTON] == GLUT_DOWN || pointer.buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN)
+            pointer.onMotion(windowX, windowY);
+        else
+            pointer.onPassiveMotion(windowX, windowY);
+    }
+    static void press(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_DOWN, 0, 0); }
+    static void release(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_UP, 0, 0); }
+
+    // A left drag of the crawler at (fromX, fromY) to (toX, toY), not yet released.
+    static Crawler* drag(float fromX, float fromY, float toX, float toY)
+    {
+        Crawler* crawler = addCrawler(fromX, fromY, Walking);
+        moveTo(fromX, fromY);
+        press();
+        moveTo(toX, toY);
+        return crawler;
+    }
+};
+
+}
+
+TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndShowsItsHeight)
+{
+    join(addBall(-1, 2), addBall(1, 2));
+    massList.topHeight = 2;
+    Crawler* crawler = addCrawler(0.25f, 3.3f, Falling);
+    crawler->velocityY = -3;
+    crawler->mass = 0.3f;
+    moveTo(0, 3.5f);
+    EXPECT_EQ(crawlerList.hoveredCrawler, crawler);
+    press();
+    EXPECT_TRUE(heldCrawler == crawler && crawler->state == Held && !crawler->active);
+    EXPECT_TRUE(crawler->x == 0 && crawler->y == 3.5f) << "it jumps to the pointer";
+    std::vector<int> squeak = soundsPlaying();
+    ASSERT_EQ(squeak.size(), 1u);
+    EXPECT_LT(squeak[0], 16);
+    ASSERT_EQ(springList.size(), 3u);
+    EXPECT_TRUE(previewA->stiffness == 90 && !previewA->active && !previewA->rejected && !previewB->rejected);
+    EXPECT_TRUE(previewA->massA == massList.at(0) && previewB->massA == massList.at(1));
+
+    moveTo(0, 3);
+    EXPECT_TRUE(crawler->x == 0 && crawler->y == 3);
+    Spring* left = previewA;
+    Spring* right = previewB;
+    release();
+    ASSERT_EQ(massList.size(), 3u);
+    const Mass& ball = *massList.at(2);
+    EXPECT_TRUE(ball.x == 0 && ball.y == 3 && ball.velocityY == -3 && ball.mass == 0.3f && ball.active);
+    EXPECT_EQ(crawlerList.size(), 0u);
+    EXPECT_TRUE(heldCrawler == nullptr && previewA == nullptr && crawlerList.hoveredCrawler == nullptr);
+    for (Spring* spring : {left, right}) {
+        EXPECT_TRUE(spring->active && spring->stiffness == 90 && spring->massB == &ball);
+        EXPECT_FLOAT_EQ(spring->restLength, std::sqrt(2.0f));
+    }
+    ASSERT_EQ(MessageBoard::instance().messages.size(), 1u);
+    const Message& message = MessageBoard::instance().messages[0];
+    EXPECT_TRUE(message.text == "3.0 meters!" && message.x == 0 && message.y == 3);
+    EXPECT_EQ(soundsPlaying().size(), 2u) << "the squeak and one win sound";
+
+    massList.topHeight = 3.1f; // a drop below the top shows nothing
+    drag(0, 5, 0, 2.5f);
+    release();
+    EXPECT_EQ(massList.size(), 4u);
+    EXPECT_EQ(MessageBoard::instance().messages.size(), 1u);
+}
+
+TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMeters)
+{
+    Mass* left = addBall(-2.5f, 2);
+    Mass* right = addBall(2.5f, 2);
+    Crawler* crawler = drag(0, 4, 0, 2.5f);
+    EXPECT_TRUE(crawler->hidden && !previewA->rejected && previewB->rejected);
+    EXPECT_TRUE(previewA->massA == left && previewA->massB == right);
+    right->setX(4);
+    moveTo(0, 2.5f);
+    EXPECT_TRUE(!crawler->hidden && previewA->rejected) << "6.5 m is too long";
+    right->setX(3.5f);
+    moveTo(0, 2.5f);
+    EXPECT_TRUE(crawler->hidden && !previewA->rejected) << "6 m is the limit";
+    release();
+    EXPECT_EQ(crawlerList.size(), 0u);
+    ASSERT_EQ(springList.size(), 1u);
+    EXPECT_TRUE(springList.at(0)->active && springList.at(0)->stiffness == 90);
+    EXPECT_FLOAT_EQ(springList.at(0)->restLength, 6);
+    EXPECT_TRUE(MessageBoard::instance().messages.empty()) << "whatever the height";
+}
+
+TEST_F(Placement, SpringsOverThreeMetersAreRejectedAndTheCrawlerDropsBackIntoPlay)
+{
+    join(addBall(-2, 0.5f), addBall(2, 0.5f));
+    Crawler* crawler = drag(0, 4, -2, 3.5f); // 3 m from one ball, 5 from the other
+    EXPECT_TRUE(previewA->rejected && previewB->rejected && !crawler->hidden);
+    moveTo(-0.5f, 0.5f);
+    EXPECT_TRUE(!previewA->rejected && !previewB->rejected) << "1.5 and 2.5 m";
+    moveTo(-2, 3.5f);
+    crawler->velocityY = -1;
+    release();
+    EXPECT_TRUE(crawler->state == Falling && crawler->active && crawler->velocityY == -1);
+    EXPECT_TRUE(crawler->x == -2 && crawler->y == 3.5f) << "it falls from where it hangs";
+    EXPECT_EQ(springList.size(), 1u) << "both previews are gone";
+    EXPECT_EQ(crawlerList.hoveredCrawler, crawler) << "the ring stays until the pointer moves";
+
+    join(massList.at(0), addBall(-2, 6.5f)); // exactly 3 m above the first is still a triangle
+    crawler->setX(-5);
+    crawler->setY(4.5f);
+    moveTo(-5, 4.5f);
+    press();
+    moveTo(-2, 3.5f);
+    EXPECT_FALSE(previewA->rejected);
+}
+
+TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheStage)
+{
+    Crawler* crawler = addCrawler(0.55f, 2);
+    hoverAndPreview(0, 2, false);
+    EXPECT_EQ(crawlerList.hoveredCrawler, crawler);
+    hoverAndPreview(-0.01f, 2, false);
+    EXPECT_EQ(crawlerList.hoveredCrawler, nullptr) << "0.56 m clears it";
+    crawler->setX(8);
+    crawler->setY(0.3f);
+    hoverAndPreview(12, -3, false);
+    EXPECT_EQ(crawlerList.hoveredCrawler, crawler) << "(12, -3) is taken as (8, 0)";
+    addBall(7, 1);
+    addBall(7, 2);
+    pointerButton(12, -3, true, false, true);
+    EXPECT_TRUE(crawler->x == 8 && crawler->y == 0);
+    hoverAndPreview(-20, 50, true);
+    EXPECT_TRUE(crawler->x == -8 && crawler->y == 30);
+}
+
+TEST_F(Placement, ARightReleaseEndsALeftDragAndTheScreenAdvancingPressIsConsumed)
+{
+    join(addBall(-1, 2), addBall(1, 2));
+    drag(0, 4, 0, 3);
+    press(GLUT_RIGHT_BUTTON);
+    EXPECT_EQ(massList.size(), 2u) << "a right press builds nothing";
+    release(GLUT_RIGHT_BUTTON);
+    EXPECT_TRUE(massList.size() == 3u && heldCrawler == nullptr);
+    moveTo(0, 5);
+    release();
+    EXPECT_EQ(massList.size(), 3u) << "the later left release does nothing";
+
+    Crawler* waiting = addCrawler(-3, 5);
+    gameState = Instructions;
+    moveTo(-3, 5);
+    press();
+    EXPECT_TRUE(gameState == Play && heldCrawler == nullptr);
+    release();
+    EXPECT_EQ(waiting->state, Falling);
+    press(GLUT_MIDDLE_BUTTON);
+    EXPECT_EQ(heldCrawler, nullptr);
+}
+
+TEST_F(Placement, WithFewerThanTwoBallsNothingIsPreviewedAndALostReleaseIsFinishedFirst)
+{
+    Crawler* crawler = drag(0, 4, 0, 3);
+    EXPECT_TRUE(previewA->rejected && previewB->rejected && previewA->massA == crawler);
+    release();
+    EXPECT_TRUE(crawler->state == Falling && springList.size() == 0);
+
+    join(addBall(-1, 2), addBall(1, 2));
+    drag(0, 5, 0, 3);
+    Crawler* next = addCrawler(2, 5);
+    Pointer::instance().buttons[GLUT_LEFT_BUTTON] = GLUT_UP; // its release never reached the game
+    moveTo(2, 5);
+    press();
+    EXPECT_EQ(massList.size(), 3u) << "the first crawler was built where it was dragged to";
+    EXPECT_EQ(heldCrawler, nullptr) << "hovering was off while it was held";
+    moveTo(2, 5);
+    press();
+    EXPECT_EQ(heldCrawler, next);
+}
+
+TEST_F(Placement, ABallLeavingDuringADragTakesThePreviewOffItAndTheCrawlerStaysInHand)
+{
+    View::instance().edgeScroll(800, 400, false); // over to the right side of the field
+    View::instance().update(1);
+    Mass* left = addBall(7, 2);
+    Mass* right = addBall(7.9f, 2);
+    join(left, right);
+    Crawler* crawler = drag(5, 5, 7.5f, 3);
+    crawler->previous = right;
+    ASSERT_EQ(previewA->massA, right);
+    right->setX(8.2f);
+    massList.advance(0, springList);
+    EXPECT_TRUE(heldCrawler == crawler && crawler->state == Held && crawler->previous == nullptr);
+    for (Spring* preview : {previewA, previewB})
+        EXPECT_TRUE(preview->massA != right && preview->massB != right);
+    release();
+    EXPECT_EQ(massList.size(), 1u);
+}

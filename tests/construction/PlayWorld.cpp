@@ -1,0 +1,87 @@
+#include "tests/construction/PlayWorld.h"
+
+#include "app/View.h"
+#include "audio/SoundBank.h"
+#include "construction/CrawlerList.h"
+#include "construction/HoverAndPreview.h"
+#include "construction/Random.h"
+#include "construction/StrayBallCatcher.h"
+#include "graphics/Stage.h"
+#include "physics/MassList.h"
+#include "physics/SpringList.h"
+#include "tests/physics/TestStructure.h"
+#include "text/MessageBoard.h"
+
+#include <SDL2/SDL_mixer.h>
+#include <cstdlib>
+
+void PlayWorld::SetUpTestSuite()
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1); // a device that mixes in silence
+    SoundBank::instance().load();
+}
+
+void PlayWorld::SetUp()
+{
+    Stage::instance().setBounds(playingField);
+    View::instance() = View();
+    linkedMassList = &massList;
+    linkedSpringList = &springList;
+    massList.strayBallHandler = &strayBallCatcher;
+    randomInt(1); // past the seeding from the clock
+    std::srand(1);
+}
+
+void PlayWorld::TearDown()
+{
+    clearPlay();
+}
+
+void clearPlay()
+{
+    heldCrawler = nullptr;
+    previewA = previewB = nullptr;
+    while (crawlerList.size() > 0)
+        crawlerList.remove(crawlerList.at(0));
+    emptyLists(massList, springList);
+    massList.topHeight = 0;
+    MessageBoard::instance().messages.clear();
+    Mix_HaltChannel(-1);
+}
+
+Mass* PlayWorld::addBall(float x, float y)
+{
+    auto* ball = new Mass();
+    ball->setX(x);
+    ball->setY(y);
+    massList.add(ball);
+    return ball;
+}
+
+Spring* PlayWorld::join(Mass* a, Mass* b)
+{
+    auto* spring = new Spring();
+    spring->attach(a, b);
+    spring->restLength = spring->measure();
+    springList.add(spring);
+    return spring;
+}
+
+Crawler* PlayWorld::addCrawler(float x, float y, CrawlerState state)
+{
+    auto* crawler = new Crawler();
+    crawler->setX(x);
+    crawler->setY(y);
+    crawler->state = state;
+    crawlerList.add(crawler);
+    return crawler;
+}
+
+std::vector<int> PlayWorld::soundsPlaying()
+{
+    std::vector<int> channels;
+    for (int channel = 0; channel < soundCount; ++channel)
+        if (Mix_Playing(channel))
+            channels.push_back(channel);
+    return channels;
+}
