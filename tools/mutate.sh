@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Mutation run: puts each fault listed in tools/mutants.txt into the game's code,
+# one at a time, rebuilds, runs the test suite and reports whether a test failed
+# (caught) or all passed (missed). A missed mutant is a rule no test pins down.
+# A maintainer's tool, not run in CI: a full run rebuilds once per mutant.
+#
+#   tools/mutate.sh [build-folder] [label-filter]
+#
+# build-folder: a plain build, configured here if new (default build/mut).
+# label-filter: an extended regular expression; only mutants whose label matches run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/mut}
+filter=${2:-}
+table=tools/mutants.txt
+slow=vorlund_res_regeneration # checks res/ against the generator: no game rule in it
+logs=$build/mutate-logs
+
+export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+# Bash 5.2 would put the matched text in place of a '&' in a replacement.
+shopt -u patsub_replacement 2>/dev/null || true
+
+backup=$(mktemp -d)
+mutated="" # the file holding a mutant right now, if any
+
+restore() {
+  [[ -n $mutated ]] || return 0
+  # A plain copy rather than cp -p: byte for byte, but with a new time stamp, so
+  # the next build recompiles the file instead of keeping the mutant's object.
+  cp "$backup/original" "$mutated"
+  mutated=""
+}
+trap 'restore; rm -rf "$backup"' EXIT
+trap 'exit 130' INT TERM
+
+# Lines are "file | find | replace | label"; blank lines and # comments are skipped.
+mutants() {
+  grep -vE '^[[:space:]]*(#|$)' "$table"
+}
+
+# A run killed outright (kill -9) cannot restore its mutant; the next run would
+# then take that mutant for the code under test. So the mutated files must be
+# exactly as committed.
+files=$(mutants | sed 's/ | .*//' | sort -u)
+# shellcheck disable=SC2086 # one file name a word
+if ! git diff --quiet HEAD -- $files; then
+  echo "mutate.sh: commit or stash the changes to these files first:" >&2
+  git diff --name-only HEAD -- $files >&2
+  exit 2
+fi
+
+[[ -f $build/CMakeCache.txt ]] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+mkdir -p "$logs"
+# Only the test programs (each is named after its test), not the benchmarks or tools.
+mapfile -t targets < <(ctest --test-dir "$build" -N -E "$slow" | sed -n 's/^ *Test *#[0-9]*: //p')
+
+build_tests() {
+  cmake --build "$build" -j2 --target "${targets[@]}" >"$1" 2>&1
+}
+
+# Stops at the first failing program: one failure is enough to call a mutant caught.
+run_tests() {
+  xvfb-run -a -s "-screen 0 1024x1024x24" \
+    ctest --test-dir "$build" --timeout 60 --stop-on-failure -E "$slow" >>"$1" 2>&1
+}
+
+# Every mutant would look caught if the suite already failed without one.
+if ! build_tests "$logs/unmutated.log" || ! run_tests "$logs/unmutated.log"; then
+  echo "mutate.sh: the suite fails without any mutant; see $logs/unmutated.log" >&2
+  exit 1
+fi
+
+caught=0
+missed=()
+uncompiled=()
+stale=()
+# The table comes in on descriptor 3: the build and the tests may read standard input.
+while IFS= read -r line <&3; do
+  file=${line%% | *}
+  rest=${line#* | }
+  find=${rest%% | *}
+  rest=${rest#* | }
+  replace=${rest%% | *}
+  label=${rest#* | }
+  if [[ $line != *" | "*" | "*" | "* || -z $find ]]; then
+    echo "mutate.sh: not file | find | replace | label: $line" >&2
+    exit 2
+  fi
+  [[ -z $filter || $label =~ $filter ]] || continue
+  # "\n" in a field stands for a line break, so that two lines can swap places.
+  find=${find//'\n'/$'\n'}
+  replace=${replace//'\n'/$'\n'}
+
+  text=$(<"$file")
+  without=${text//"$find"/}
+  occurrences=$(((${#text} - ${#without}) / ${#find}))
+  if ((occurrences != 1)); then
+    printf '%-13s %-40s found %d times in %s\n' stale "$label" "$occurrences" "$file"
+    stale+=("$label")
+    continue
+  fi
+
+  cp "$file" "$backup/original"
+  mutated=$file
+  printf '%s\n' "${text/"$find"/"$replace"}" >"$file"
+  log=$logs/$label.log
+  if ! build_tests "$log"; then
+    printf '%-13s %s\n' "not compiled" "$label"
+    uncompiled+=("$label")
+  elif run_tests "$log"; then
+    printf '%-13s %s\n' MISSED "$label"
+    missed+=("$label")
+  else
+    by=$(sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*/\1/p' "$log" | head -1)
+    printf '%-13s %-40s by %s\n' caught "$label" "$by"
+    caught=$((caught + 1))
+  fi
+  restore
+done 3< <(mutants)
+
+echo
+echo "caught: $caught  missed: ${#missed[@]}  not compiled: ${#uncompiled[@]}  stale: ${#stale[@]}" \
+  "  ($((SECONDS / 60)) min $((SECONDS % 60)) s)"
+for label in "${missed[@]}"; do echo "  missed: $label"; done
+for label in "${uncompiled[@]}"; do echo "  not compiled: $label"; done
+for label in "${stale[@]}"; do echo "  stale: $label"; done
