@@ -20,6 +20,9 @@ constexpr const char* selectorImage = "./res/images/selector.tga";
 constexpr std::array<const char*, 8> images{backgroundImage, titleImage,  instructionsImage, cloudImage,
                                             ballImage,       springImage, crawlerImage,      selectorImage};
 
+// Not read by the game: desktop menus show it.
+constexpr const char* iconImage = "./res/icons/vorlund.png";
+
 constexpr const char* fontFile = "./res/fonts/Cookies.ttf";
 constexpr unsigned fontSize = 48;
 

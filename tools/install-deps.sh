@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
-  libfreetype-dev libsdl2-mixer-dev
+  libfreetype-dev libsdl2-mixer-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   lame fonts-comfortaa

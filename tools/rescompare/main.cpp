@@ -67,17 +67,21 @@ void describeSounds(const Path& shipped, const Path& fresh)
                 a.peakDecibels());
 }
 
+// Says how far two differing copies of a file are from each other.
+using Describe = void (*)(const Path& shipped, const Path& fresh);
+
+void describeNothing(const Path&, const Path&)
+{
+}
+
 // True when the two copies are byte for byte the same; otherwise says how not.
-bool compare(const Path& shipped, const Path& fresh, const std::string& gamePath, bool isPicture)
+bool compare(const Path& shipped, const Path& fresh, const std::string& gamePath, Describe describe)
 {
     Path inside = res::insideResFolder(gamePath.c_str());
     if (contents(shipped / inside) == contents(fresh / inside))
         return true;
     std::printf("%s differs\n", inside.c_str());
-    if (isPicture)
-        describePictures(shipped / inside, fresh / inside);
-    else
-        describeSounds(shipped / inside, fresh / inside);
+    describe(shipped / inside, fresh / inside);
     return false;
 }
 
@@ -95,11 +99,12 @@ int main(int argc, char** argv)
     }
     bool same = true;
     for (const char* image : res::images)
-        same = compare(argv[1], argv[2], image, true) && same;
+        same = compare(argv[1], argv[2], image, describePictures) && same;
     for (int number = 1; number <= res::squeakCount; ++number)
-        same = compare(argv[1], argv[2], res::squeakFile(number), false) && same;
+        same = compare(argv[1], argv[2], res::squeakFile(number), describeSounds) && same;
     for (int number = 1; number <= res::winSoundCount; ++number)
-        same = compare(argv[1], argv[2], res::winSoundFile(number), false) && same;
-    same = compare(argv[1], argv[2], res::musicFile, false) && same;
+        same = compare(argv[1], argv[2], res::winSoundFile(number), describeSounds) && same;
+    same = compare(argv[1], argv[2], res::musicFile, describeSounds) && same;
+    same = compare(argv[1], argv[2], res::iconImage, describeNothing) && same;
     return same ? 0 : 1;
 }

@@ -5,9 +5,11 @@
 #include "BackdropPicture.h"
 #include "Chimes.h"
 #include "CloudPicture.h"
+#include "IconPicture.h"
 #include "InstructionsPicture.h"
 #include "Mp3Writer.h"
 #include "Music.h"
+#include "PngWriter.h"
 #include "Squeaks.h"
 #include "SpritePictures.h"
 #include "TextPainter.h"
@@ -67,6 +69,7 @@ void makePictures(const std::filesystem::path& resources, const TextPainter& tex
     save(makeSpringPicture(), TgaAlpha::Keep, res::springImage);
     save(makeCrawlerPicture(), TgaAlpha::Keep, res::crawlerImage);
     save(makeSelectorPicture(), TgaAlpha::Keep, res::selectorImage);
+    writePng(makeIconPicture(), placeFor(resources, res::iconImage).string());
 }
 
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <string>
+
+// Saves the canvas as an 8-bit RGBA PNG, the format desktop menus take for
+// icons. Throws when the file can't be written.
+void writePng(const Canvas& canvas, const std::string& fileName);
