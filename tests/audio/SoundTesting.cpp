@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <mutex>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -47,30 +48,25 @@ void recordMix(void*, Uint8* stream, int length)
 
 std::string levelWavFile(const std::string& name, std::int16_t level, int milliseconds)
 {
-    std::vector<std::uint8_t> out;
-    auto put = [&out](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    };
-    auto tag = [&out](const char* fourLetters) { out.insert(out.end(), fourLetters, fourLetters + 4); };
-    constexpr std::uint32_t frameBytes = sizeof level;
+    constexpr std::uint16_t frameBytes = sizeof level;
+    constexpr std::uint32_t headerBytesAfterSize = 36;
+    constexpr std::uint32_t formatBytes = 16;
+    constexpr std::uint16_t pcm = 1;
+    constexpr std::uint16_t mono = 1;
     std::uint32_t dataBytes = static_cast<std::uint32_t>(framesIn(milliseconds)) * frameBytes;
-    tag("RIFF");
-    put(dataBytes + 36, 4); // the bytes after this field
-    tag("WAVE");
-    tag("fmt ");
-    put(16, 4); // the format's size: PCM, one channel, the rate, bytes a second and a frame, bits
-    put(1, 2);
-    put(1, 2);
-    put(res::mixRate, 4);
-    put(res::mixRate * frameBytes, 4);
-    put(frameBytes, 2);
-    put(8 * frameBytes, 2);
-    tag("data");
-    put(dataBytes, 4);
+    std::ostringstream out;
+    auto put = [&out](auto value) { out.write(reinterpret_cast<const char*>(&value), sizeof value); };
+    out << "RIFF";
+    put(headerBytesAfterSize + dataBytes);
+    out << "WAVEfmt ";
+    put(formatBytes), put(pcm), put(mono), put(std::uint32_t{res::mixRate}), put(std::uint32_t{res::mixRate * frameBytes});
+    put(frameBytes), put(std::uint16_t{8 * frameBytes});
+    out << "data";
+    put(dataBytes);
     for (int i = 0; i < framesIn(milliseconds); ++i)
-        put(static_cast<std::uint16_t>(level), 2);
-    return writeTempFile(name, out);
+        put(level);
+    std::string bytes = out.str();
+    return writeTempFile(name, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
 int framesIn(int milliseconds)
