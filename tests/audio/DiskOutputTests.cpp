@@ -17,26 +17,17 @@ constexpr int soundMilliseconds = 100;
 constexpr int listenMilliseconds = 150;
 constexpr int levelTolerance = 4;
 
-bool isLevel(std::int16_t sample, int level)
+// How many frames of the left channel are at the level, and the first of them.
+std::pair<long, long> framesAtLevel(const std::vector<std::int16_t>& heard, int level)
 {
-    return std::abs(sample - level) <= levelTolerance;
-}
-
-// The left channel's frames at the level, and the first of them.
-long framesAtLevel(const std::vector<std::int16_t>& heard, int level)
-{
-    long count = 0;
-    for (std::size_t i = 0; i < heard.size(); i += 2)
-        count += isLevel(heard[i], level) ? 1 : 0;
-    return count;
-}
-
-long firstFrameAtLevel(const std::vector<std::int16_t>& heard, int level)
-{
-    for (std::size_t i = 0; i < heard.size(); i += 2)
-        if (isLevel(heard[i], level))
-            return static_cast<long>(i / 2);
-    return -1;
+    std::pair<long, long> found{0, -1};
+    for (std::size_t frame = 0; 2 * frame < heard.size(); ++frame) {
+        if (std::abs(heard[2 * frame] - level) <= levelTolerance) {
+            found.second = found.first == 0 ? static_cast<long>(frame) : found.second;
+            ++found.first;
+        }
+    }
+    return found;
 }
 
 class DiskOutput : public testing::Test {
@@ -66,11 +57,11 @@ TEST_F(DiskOutput, MixesAtTheGamesRateAndASampleStartsInTheNextFewMilliseconds)
     SoundHandle squeak = levelSample(7000);
     ASSERT_NE(squeak, noSound);
     auto heard = heardWhile([&] { mixer.playSample(0, squeak); }, framesIn(listenMilliseconds));
-    long start = firstFrameAtLevel(heard, 7000);
+    auto [frames, start] = framesAtLevel(heard, 7000);
     EXPECT_GE(start, 0);
     EXPECT_LE(start, framesIn(latestStartMilliseconds));
     EXPECT_LE(largestMixBufferFrames(), static_cast<std::size_t>(framesIn(latestStartMilliseconds)));
-    EXPECT_GE(framesAtLevel(heard, 7000), framesIn(soundMilliseconds - 10));
+    EXPECT_GE(frames, framesIn(soundMilliseconds - 10));
     EXPECT_EQ(Mix_Playing(-1), 0) << "a sample sounds once";
 }
 
@@ -80,14 +71,14 @@ TEST_F(DiskOutput, DifferentChannelsSoundTogetherAndOneChannelCutsItselfOff)
     SoundHandle high = levelSample(9000);
     auto together = heardWhile([&] { mixer.playSample(3, low), mixer.playSample(20, high); },
                                framesIn(listenMilliseconds));
-    EXPECT_GE(framesAtLevel(together, 15000), framesIn(soundMilliseconds - 10));
+    EXPECT_GE(framesAtLevel(together, 15000).first, framesIn(soundMilliseconds - 10));
 
     SoundHandle first = levelSample(2000);
     SoundHandle second = levelSample(3000);
     auto restarted = heardWhile([&] { mixer.playSample(5, first), mixer.playSample(5, second); },
                                 framesIn(listenMilliseconds));
-    EXPECT_GE(framesAtLevel(restarted, 3000), framesIn(soundMilliseconds - 10));
-    EXPECT_EQ(framesAtLevel(restarted, 5000), 0);
+    EXPECT_GE(framesAtLevel(restarted, 3000).first, framesIn(soundMilliseconds - 10));
+    EXPECT_EQ(framesAtLevel(restarted, 5000).first, 0);
 }
 
 TEST_F(DiskOutput, MusicLoopsPastTheEndOfItsFile)
@@ -97,5 +88,5 @@ TEST_F(DiskOutput, MusicLoopsPastTheEndOfItsFile)
     SoundHandle music = mixer.openLoopingStream(levelWavFile("music.wav", 4000, turnMilliseconds).c_str());
     ASSERT_NE(music, noSound);
     auto heard = heardWhile([&] { mixer.playStream(musicIndex, music); }, framesIn((turns + 1) * turnMilliseconds));
-    EXPECT_GE(framesAtLevel(heard, 4000), framesIn(turns * turnMilliseconds));
+    EXPECT_GE(framesAtLevel(heard, 4000).first, framesIn(turns * turnMilliseconds));
 }

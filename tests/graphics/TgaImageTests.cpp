@@ -27,20 +27,12 @@ Pixels blackRuns(std::size_t count)
     return bytes;
 }
 
-struct Decoding {
-    const char* what;
-    TgaBytes file;
-    int width;
-    int height;
-    int bitsPerPixel;
-    Pixels pixels;
-};
-
 }
 
 TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
 {
-    const Decoding cases[] = {
+    // What each file decodes to: width, height, bits per pixel and pixels.
+    const std::tuple<const char*, TgaBytes, int, int, int, Pixels> cases[] = {
         {"32 bits, bottom row first", TgaBytes::header(2, 2, 2, 32).add(storedBottom).add(storedTop), 2, 2, 32,
          decodedTwoByTwo},
         {"32 bits, top row first", TgaBytes::header(2, 2, 2, 32, topRowFirst).add(storedTop).add(storedBottom), 2, 2,
@@ -63,12 +55,12 @@ TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
          TgaBytes::header(2, 1, 1, 24, topRowFirst, 3, 1, 2, 24).add({'i', 'd', '!'}).add(Pixels(6, 0xEE)).add({1, 2, 3}),
          1, 1, 32, {3, 2, 1, 255}},
     };
-    for (const Decoding& c : cases) {
+    for (const auto& [what, file, width, height, bitsPerPixel, pixels] : cases) {
         TgaImage image;
-        EXPECT_TRUE(image.load(writeTempFile("decoded.tga", c.file.bytes).c_str())) << c.what;
+        EXPECT_TRUE(image.load(writeTempFile("decoded.tga", file.bytes).c_str())) << what;
         EXPECT_EQ(std::tie(image.width, image.height, image.bitsPerPixel, image.pixels),
-                  std::tie(c.width, c.height, c.bitsPerPixel, c.pixels))
-            << c.what;
+                  std::tie(width, height, bitsPerPixel, pixels))
+            << what;
     }
 }
 

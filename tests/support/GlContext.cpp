@@ -7,11 +7,6 @@
 
 namespace {
 
-// Tests draw when they choose; the toolkit insists on a display callback anyway.
-void drawNothing()
-{
-}
-
 // The GL driver is unloaded at exit, before the leak checker runs, and its
 // allocations would then show up nameless, beyond the reach of the leak
 // suppressions. Keeping whatever driver the context loaded, wherever the system
@@ -30,6 +25,7 @@ void ensureGlContext()
     static bool created = false;
     if (created)
         return;
+    created = true;
     int argc = 1;
     char name[] = "vorlund_tests";
     char* argv[] = {name, nullptr};
@@ -37,21 +33,18 @@ void ensureGlContext()
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(testWindowSide, testWindowSide);
     glutCreateWindow("Vorlund! tests");
-    glutDisplayFunc(drawNothing);
+    glutDisplayFunc([] {}); // tests draw when they choose, but the toolkit insists
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     dl_iterate_phdr(keepIfGlDriver, nullptr);
     // Let the window be mapped, so that what tests draw is really on screen.
     for (int i = 0; i < 10; ++i)
         glutMainLoopEvent();
-    created = true;
 }
 
 std::vector<std::uint8_t> readTestWindow(unsigned component)
 {
     std::vector<std::uint8_t> pixels(testWindowSide * testWindowSide);
-    glFinish();
     glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, testWindowSide, testWindowSide, component, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }

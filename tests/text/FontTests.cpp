@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -47,21 +48,41 @@ Font& readyFont()
     return font;
 }
 
-// White text on black, the pen at (penX, penY).
-Picture printed(const char* text)
+// What the draw leaves on a clear grey background, the view unitsAcross units
+// wide and high from the bottom left corner.
+Picture drawn(float unitsAcross, float grey, const std::function<void()>& draw)
 {
     readyFont();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, testWindowSide, 0, testWindowSide, -1, 1);
+    glOrtho(0, unitsAcross, 0, unitsAcross, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(penX, penY, 0);
-    glClearColor(0, 0, 0, 1);
+    glClearColor(grey, grey, grey, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glColor4f(1, 1, 1, 1);
-    Font::instance().print("%s", text);
+    draw();
     return readTestWindow(GL_RED);
+}
+
+// White text on black, a window pixel a unit, the pen at (penX, penY); and
+// print leaves the state a caller had as it was, though it needs another.
+Picture printed(const char* text)
+{
+    return drawn(testWindowSide, 0, [text] {
+        glTranslatef(penX, penY, 0);
+        glColor4f(1, 1, 1, 1);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_LIGHTING);
+        glListBase(penY);
+        glMatrixMode(GL_PROJECTION);
+        std::vector<float> before = drawingState();
+        Font::instance().print("%s", text);
+        EXPECT_EQ(drawingState(), before) << "'" << text << "'";
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_LIGHTING);
+        glListBase(0);
+    });
 }
 
 // Left, bottom, right and top of the lit pixels; all zero when none is lit.
@@ -77,14 +98,9 @@ std::array<int, 4> litBox(const Picture& picture)
     return box[2] == 0 ? std::array<int, 4>{} : box;
 }
 
-struct FreeTypeGlyph {
-    unsigned width;
-    unsigned rows;
-    int advance;
-};
-
-// The glyph as FreeType itself renders it at the game's size.
-FreeTypeGlyph freeTypeGlyph(char code)
+// The glyph as FreeType itself renders it at the game's size: its bitmap's
+// width and rows, and its advance.
+std::array<unsigned, 3> freeTypeGlyph(char code)
 {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
@@ -93,8 +109,8 @@ FreeTypeGlyph freeTypeGlyph(char code)
     FT_F26Dot6 size = res::fontSize << fixedPointShift;
     FT_Set_Char_Size(face, size, size, dotsPerInch, dotsPerInch);
     FT_Load_Char(face, static_cast<unsigned char>(code), FT_LOAD_RENDER);
-    FreeTypeGlyph glyph{face->glyph->bitmap.width, face->glyph->bitmap.rows,
-                        static_cast<int>(face->glyph->advance.x >> fixedPointShift)};
+    std::array<unsigned, 3> glyph{face->glyph->bitmap.width, face->glyph->bitmap.rows,
+                                  static_cast<unsigned>(face->glyph->advance.x >> fixedPointShift)};
     FT_Done_Face(face);
     FT_Done_FreeType(library);
     return glyph;
@@ -108,21 +124,21 @@ TEST(Font, MakesAListForEveryCodeAndATextureJustLargeEnoughForItsGlyph)
     for (int code = 0; code < glyphCount; ++code)
         EXPECT_TRUE(glIsList(font.listBase + code)) << "code " << code;
     for (char code : {' ', 'W', 'g', 'i', '.'}) {
-        FreeTypeGlyph glyph = freeTypeGlyph(code);
+        auto [width, rows, advance] = freeTypeGlyph(code);
         std::array<GLint, 2> size{};
         glBindTexture(GL_TEXTURE_2D, font.textures[static_cast<unsigned char>(code)]);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
-        EXPECT_EQ(size, (std::array<GLint, 2>{static_cast<GLint>(powerOfTwoAtLeast(glyph.width)),
-                                              static_cast<GLint>(powerOfTwoAtLeast(glyph.rows))}))
+        EXPECT_EQ(size, (std::array<GLint, 2>{static_cast<GLint>(powerOfTwoAtLeast(width)),
+                                              static_cast<GLint>(powerOfTwoAtLeast(rows))}))
             << "'" << code << "'";
     }
 }
 
 // Each text draws what the reference text draws, moved by (dx, dy) pixels.
-TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceAndDrawsOnlyItsOwnCodes)
+TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceDrawsOnlyItsOwnCodesAndLeavesTheState)
 {
-    int space = freeTypeGlyph(' ').advance;
+    float space = freeTypeGlyph(' ')[2];
     ASSERT_GT(space, 0);
     const std::tuple<const char*, const char*, float, float> cases[] = {
         {" l", "l", space, 0},
@@ -143,53 +159,28 @@ TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceAndDrawsOnlyItsOwnCodes)
         EXPECT_EQ(litBox(printed(blank)), (std::array<int, 4>{})) << "'" << blank << "'";
 }
 
-TEST(Font, PrintLeavesTheCallersStateAsItWas)
-{
-    readyFont();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(3, 4, 0);
-    glScalef(0.01f, 0.01f, 0.01f);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glColor4f(0.25f, 0.5f, 0.75f, 0.5f);
-    glListBase(7);
-    glMatrixMode(GL_PROJECTION);
-    std::vector<float> before = drawingState();
-    Font::instance().print("Hi\nthere %d", 2);
-    EXPECT_EQ(drawingState(), before);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glListBase(0);
-    glMatrixMode(GL_MODELVIEW);
-}
-
 TEST(Message, DrawsBlackTextAtItsOpacityInFrontOfTheScene)
 {
-    readyFont();
     Message message;
     message.text = "12.3 meters!";
-    message.x = -3;
+    message.x = 1;
+    message.y = 4;
     message.scale = 1;
-    // The darkest pixel over a white scene that lies nearer than anything, a
-    // meter a hundred pixels.
+    // The darkest pixel from half a meter under the message up, over a white
+    // scene that lies nearer than anything, a meter a hundred pixels.
+    constexpr int pixelsPerMeter = 100;
     auto darkest = [&message](float alpha) {
         message.alpha = alpha;
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-4, 4, -4, 4, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glClearColor(1, 1, 1, 1);
-        glClearDepth(0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glClearDepth(1);
-        glEnable(GL_DEPTH_TEST);
-        message.draw();
-        glDisable(GL_DEPTH_TEST);
-        Picture picture = readTestWindow(GL_RED);
-        return *std::min_element(picture.begin(), picture.end());
+        Picture picture = drawn(testWindowSide / pixelsPerMeter, 1, [&message] {
+            glClearDepth(0);
+            glClear(GL_DEPTH_BUFFER_BIT);
+            glClearDepth(1);
+            glEnable(GL_DEPTH_TEST);
+            message.draw();
+            glDisable(GL_DEPTH_TEST);
+        });
+        int firstRow = static_cast<int>((message.y - 0.5f) * pixelsPerMeter);
+        return *std::min_element(picture.begin() + firstRow * testWindowSide, picture.end());
     };
     EXPECT_LE(darkest(1), 8);
     EXPECT_NEAR(darkest(0.5f), 128, 8);
