@@ -1,191 +1,92 @@
-// The mixer against SDL's "disk" driver, which writes the mixed output to a
-// file as a sound card would play it, in real time.
-#include "audio/SoundMixer.h"
-#include "tests/audio/SoundFiles.h"
-#include "tests/support/TempDir.h"
+// The mixer against SDL's "disk" driver, which mixes in real time as a sound
+// card plays.
+#include "audio/SoundBank.h"
+#include "tests/audio/SoundTesting.h"
 
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <functional>
-#include <iterator>
-#include <mutex>
-#include <thread>
+#include <tuple>
 
 namespace {
 
-constexpr int mixRate = 44100;
-constexpr int channelCount = 30;
-constexpr int musicChannel = 29;
-constexpr int outputChannels = 2;
+// A squeak must follow the click at once.
+constexpr int latestStartMilliseconds = 12;
+constexpr int soundMilliseconds = 100;
+constexpr int listenMilliseconds = 150;
 constexpr int levelTolerance = 4;
-constexpr int mixBufferFrames = 512;
-constexpr auto pollStep = std::chrono::milliseconds(10);
-constexpr auto patience = std::chrono::seconds(5);
 
-bool isLevel(std::int16_t sample, int level)
+// How many frames of the left channel are at the level, and the first of them.
+std::pair<long, long> framesAtLevel(const std::vector<std::int16_t>& heard, int level)
 {
-    return std::abs(sample - level) <= levelTolerance;
+    std::pair<long, long> found{0, -1};
+    for (std::size_t frame = 0; 2 * frame < heard.size(); ++frame) {
+        if (std::abs(heard[2 * frame] - level) <= levelTolerance) {
+            found.second = found.first == 0 ? static_cast<long>(frame) : found.second;
+            ++found.first;
+        }
+    }
+    return found;
 }
 
-// Every mixed frame's left sample, so a test knows exactly how far the mix
-// had got when it asked for a sound. The audio thread keeps mixing until the
-// process is gone, so the record is never destroyed.
-struct MixRecord {
-    std::mutex lock;
-    std::vector<std::int16_t> left;
+class DiskOutput : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        openMixerOnDisk(true);
+        ASSERT_TRUE(mixer.isOn());
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+    }
+    SoundHandle levelSample(std::int16_t level)
+    {
+        return mixer.loadSample(levelWavFile("level.wav", level, soundMilliseconds).c_str());
+    }
+    SoundMixer& mixer = SoundMixer::instance();
 };
 
-MixRecord& mixRecord()
-{
-    static MixRecord* record = new MixRecord();
-    return *record;
 }
 
-void recordMix(void*, Uint8* stream, int length)
+TEST_F(DiskOutput, MixesAtTheGamesRateAndASampleStartsInTheNextFewMilliseconds)
 {
-    const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
-    std::size_t count = static_cast<std::size_t>(length) / sizeof(std::int16_t);
-    MixRecord& record = mixRecord();
-    std::lock_guard<std::mutex> hold(record.lock);
-    for (std::size_t i = 0; i < count; i += outputChannels)
-        record.left.push_back(samples[i]);
-}
+    std::tuple<int, Uint16, int> spec;
+    ASSERT_EQ(Mix_QuerySpec(&std::get<0>(spec), &std::get<1>(spec), &std::get<2>(spec)), 1);
+    EXPECT_EQ(spec, std::make_tuple(res::mixRate, Uint16{AUDIO_S16SYS}, 2));
 
-std::size_t framesMixed()
-{
-    MixRecord& record = mixRecord();
-    std::lock_guard<std::mutex> hold(record.lock);
-    return record.left.size();
-}
-
-// Frames from the given mixed frame to the first one at the level.
-long framesUntilLevel(std::size_t from, int level)
-{
-    MixRecord& record = mixRecord();
-    std::lock_guard<std::mutex> hold(record.lock);
-    auto start = record.left.begin() + static_cast<long>(from);
-    auto onset = std::find_if(start, record.left.end(), [level](std::int16_t s) { return isLevel(s, level); });
-    return onset == record.left.end() ? -1 : onset - start;
-}
-
-const std::string& outputPath()
-{
-    static const std::string path = tempPath("mixed-output.raw");
-    return path;
-}
-
-SoundMixer& mixerOnDisk()
-{
-    static bool started = false;
-    if (!started) {
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", outputPath().c_str(), 1);
-        SoundMixer::instance().init(mixRate, channelCount);
-        Mix_SetPostMix(recordMix, nullptr);
-        started = true;
-    }
-    return SoundMixer::instance();
-}
-
-SoundHandle levelSample(const std::string& name, std::int16_t level, int milliseconds)
-{
-    return mixerOnDisk().loadSample(writeTempFile(name, levelWav(level, framesIn(milliseconds))).c_str());
-}
-
-std::vector<std::int16_t> outputLeft()
-{
-    std::ifstream in(outputPath(), std::ios::binary);
-    std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<std::int16_t> left;
-    const std::size_t frameBytes = outputChannels * sizeof(std::int16_t);
-    for (std::size_t at = 0; at + frameBytes <= bytes.size(); at += frameBytes) {
-        std::int16_t sample;
-        std::copy_n(&bytes[at], sizeof sample, reinterpret_cast<char*>(&sample));
-        left.push_back(sample);
-    }
-    return left;
-}
-
-long countAtLevel(const std::vector<std::int16_t>& samples, int level)
-{
-    return std::count_if(samples.begin(), samples.end(), [level](std::int16_t s) { return isLevel(s, level); });
-}
-
-// Polls until the check holds; the deadline only guards against a hang.
-bool eventually(const std::function<bool()>& check)
-{
-    for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;) {
-        if (check())
-            return true;
-        std::this_thread::sleep_for(pollStep);
-    }
-    return check();
-}
-
-bool outputHasLevel(int level, long atLeast = 1)
-{
-    return eventually([&] { return countAtLevel(outputLeft(), level) >= atLeast; });
-}
-
-}
-
-TEST(DiskOutput, SampleStartsInTheNextMixBuffer)
-{
-    SoundMixer& mixer = mixerOnDisk();
-    ASSERT_TRUE(mixer.isOn());
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    ASSERT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1);
-    EXPECT_EQ(frequency, mixRate);
-    EXPECT_EQ(format, AUDIO_S16SYS);
-    EXPECT_EQ(channels, outputChannels);
-
-    SoundHandle squeak = levelSample("squeak.wav", 7000, 100);
+    SoundHandle squeak = levelSample(7000);
     ASSERT_NE(squeak, noSound);
-    ASSERT_TRUE(eventually([] { return framesMixed() > 0; }));
-    std::size_t askedAt = framesMixed();
-    mixer.playSample(0, squeak);
-    ASSERT_TRUE(eventually([&] { return framesMixed() > askedAt + framesIn(100); }));
-
-    long startFrames = framesUntilLevel(askedAt, 7000);
-    EXPECT_GE(startFrames, 0);
-    EXPECT_LE(startFrames, mixBufferFrames);
-    EXPECT_TRUE(outputHasLevel(7000, framesIn(90)));
+    auto heard = heardWhile([&] { mixer.playSample(0, squeak); }, framesIn(listenMilliseconds));
+    auto [frames, start] = framesAtLevel(heard, 7000);
+    EXPECT_GE(start, 0);
+    EXPECT_LE(start, framesIn(latestStartMilliseconds));
+    EXPECT_LE(largestMixBufferFrames(), static_cast<std::size_t>(framesIn(latestStartMilliseconds)));
+    EXPECT_GE(frames, framesIn(soundMilliseconds - 10));
+    EXPECT_EQ(Mix_Playing(-1), 0) << "a sample sounds once";
 }
 
-TEST(DiskOutput, DifferentChannelsSoundTogetherAndOneChannelCutsItselfOff)
+TEST_F(DiskOutput, DifferentChannelsSoundTogetherAndOneChannelCutsItselfOff)
 {
-    SoundMixer& mixer = mixerOnDisk();
-    SoundHandle low = levelSample("low.wav", 6000, 100);
-    SoundHandle high = levelSample("high.wav", 9000, 100);
-    mixer.playSample(3, low);
-    mixer.playSample(20, high);
-    EXPECT_TRUE(outputHasLevel(15000, framesIn(90)));
-    ASSERT_TRUE(eventually([] { return Mix_Playing(-1) == 0; }));
+    SoundHandle low = levelSample(6000);
+    SoundHandle high = levelSample(9000);
+    auto together = heardWhile([&] { mixer.playSample(3, low), mixer.playSample(20, high); },
+                               framesIn(listenMilliseconds));
+    EXPECT_GE(framesAtLevel(together, 15000).first, framesIn(soundMilliseconds - 10));
 
-    SoundHandle first = levelSample("first.wav", 2000, 100);
-    SoundHandle second = levelSample("second.wav", 3000, 100);
-    mixer.playSample(5, first);
-    mixer.playSample(5, second);
-    EXPECT_TRUE(outputHasLevel(3000, framesIn(90)));
-    EXPECT_EQ(countAtLevel(outputLeft(), 5000), 0);
+    SoundHandle first = levelSample(2000);
+    SoundHandle second = levelSample(3000);
+    auto restarted = heardWhile([&] { mixer.playSample(5, first), mixer.playSample(5, second); },
+                                framesIn(listenMilliseconds));
+    EXPECT_GE(framesAtLevel(restarted, 3000).first, framesIn(soundMilliseconds - 10));
+    EXPECT_EQ(framesAtLevel(restarted, 5000).first, 0);
 }
 
-TEST(DiskOutput, MusicLoopsPastTheEndOfItsFile)
+TEST_F(DiskOutput, MusicLoopsPastTheEndOfItsFile)
 {
-    SoundMixer& mixer = mixerOnDisk();
-    constexpr int musicMilliseconds = 50;
-    SoundHandle music = mixer.openLoopingStream(
-        writeTempFile("music.wav", levelWav(4000, framesIn(musicMilliseconds))).c_str());
+    constexpr int turnMilliseconds = 50;
+    constexpr int turns = 4;
+    SoundHandle music = mixer.openLoopingStream(levelWavFile("music.wav", 4000, turnMilliseconds).c_str());
     ASSERT_NE(music, noSound);
-    mixer.playStream(musicChannel, music);
-    EXPECT_TRUE(outputHasLevel(4000, 4L * framesIn(musicMilliseconds)));
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-    Mix_HaltMusic();
+    auto heard = heardWhile([&] { mixer.playStream(musicIndex, music); }, framesIn((turns + 1) * turnMilliseconds));
+    EXPECT_GE(framesAtLevel(heard, 4000).first, framesIn(turns * turnMilliseconds));
 }

@@ -1,7 +1,8 @@
 // The bank and the mixer on SDL's "dummy" driver: a device that mixes and
-// throws the result away, as on a machine whose sound is muted.
+// throws the result away, as on a machine whose sound is muted. Run from the
+// game's folder, the bank loads the shipped sounds.
 #include "audio/SoundBank.h"
-#include "tests/audio/SoundFiles.h"
+#include "tests/audio/SoundTesting.h"
 #include "tests/support/TempDir.h"
 
 #include <SDL2/SDL_mixer.h>
@@ -14,109 +15,64 @@
 
 namespace {
 
-constexpr int mixRate = 44100;
-constexpr int channelCount = 30;
-
-SoundMixer& mixerOnDummy()
+SoundBank& loadedBank()
 {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SoundMixer::instance().init(mixRate, channelCount);
-    return SoundMixer::instance();
-}
-
-long countLines(const std::string& text)
-{
-    return std::count(text.begin(), text.end(), '\n');
+    static SoundBank& bank = [] () -> SoundBank& {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        SoundBank::instance().load();
+        return SoundBank::instance();
+    }();
+    return bank;
 }
 
 }
 
-TEST(SoundMixer, LeavesTheStopSignalsToTheSystem)
+TEST(SoundBank, LoadsEverySoundAndPlaysEachOnTheChannelOfItsIndex)
 {
-    ASSERT_TRUE(mixerOnDummy().isOn());
+    SoundBank& bank = loadedBank();
+    ASSERT_TRUE(SoundMixer::instance().isOn());
     for (int signal : {SIGTERM, SIGINT}) {
         struct sigaction action {};
         sigaction(signal, nullptr, &action);
         EXPECT_EQ(action.sa_handler, SIG_DFL) << "a game nobody can stop with kill or Ctrl-C";
     }
-}
+    for (auto [index, name] : {std::pair{0, res::squeakFile(1)}, {firstWinSound - 1, res::squeakFile(res::squeakCount)},
+                               {firstWinSound, res::winSoundFile(1)}, {musicIndex - 1, res::winSoundFile(res::winSoundCount)},
+                               {musicIndex, std::string(res::musicFile)}, {-1, ""}, {soundCount, ""}})
+        EXPECT_EQ(soundFileName(index), name) << index;
+    std::set<SoundHandle> samples(bank.handles.begin(), bank.handles.begin() + musicIndex);
+    EXPECT_EQ(samples.size(), static_cast<std::size_t>(musicIndex));
+    EXPECT_EQ(samples.count(noSound), 0u);
+    EXPECT_NE(bank.handles[musicIndex], noSound);
 
-TEST(SoundBank, IndicesMapToTheirFiles)
-{
-    EXPECT_EQ(soundFileName(0), "./res/audio/batsqueak01.mp3");
-    EXPECT_EQ(soundFileName(9), "./res/audio/batsqueak10.mp3");
-    EXPECT_EQ(soundFileName(15), "./res/audio/batsqueak16.mp3");
-    EXPECT_EQ(soundFileName(16), "./res/audio/win01.mp3");
-    EXPECT_EQ(soundFileName(28), "./res/audio/win13.mp3");
-    EXPECT_EQ(soundFileName(29), "./res/audio/loop_Marvessant_Tundravel.mp3");
-    EXPECT_EQ(soundFileName(-1), "");
-    EXPECT_EQ(soundFileName(30), "");
-}
-
-TEST(SoundBank, EverySoundLoadsAndPlaysOnTheChannelOfItsIndex)
-{
-    ASSERT_TRUE(mixerOnDummy().isOn());
-    std::filesystem::path folder = tempPath("bank-with-sounds");
-    writeSoundBankFiles(folder);
-    SoundBank& bank = SoundBank::instance();
-    {
-        WorkingFolder inGame(folder);
-        bank.load();
-    }
-    std::set<SoundHandle> distinct(bank.handles.begin(), bank.handles.end() - 1);
-    EXPECT_EQ(distinct.size(), 29u);
-    EXPECT_EQ(distinct.count(noSound), 0u);
-    EXPECT_NE(bank.handles[29], noSound);
-
-    bank.play(5);
-    bank.play(20);
-    EXPECT_EQ(Mix_Playing(5), 1);
-    EXPECT_EQ(Mix_Playing(20), 1);
-    EXPECT_EQ(Mix_Playing(-1), 2);
-    bank.play(-1);
-    bank.play(29);
-    bank.play(30);
+    for (int index : {5, firstWinSound + 4, -1, musicIndex, soundCount})
+        bank.play(index);
     bank.playMusic(1);
-    EXPECT_EQ(Mix_Playing(-1), 2);
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(std::make_tuple(Mix_Playing(5), Mix_Playing(firstWinSound + 4), Mix_Playing(-1), Mix_PlayingMusic()),
+              std::make_tuple(1, 1, 2, 0));
     bank.playMusic(0);
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
 }
 
-TEST(SoundBank, MissingAndBrokenFilesStaySilentAndAreToldOnce)
+TEST(SoundMixer, StaysSilentForMissingAndBrokenFilesAndTellsOnlyTheFirst)
 {
-    SoundMixer& mixer = mixerOnDummy();
-    std::filesystem::path empty = tempPath("bank-without-sounds");
-    std::filesystem::create_directories(empty);
-    SoundBank& bank = SoundBank::instance();
+    SoundMixer& mixer = SoundMixer::instance();
+    loadedBank();
     std::string broken = writeTempFile("broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
-    std::string good = writeTempFile("good.wav", levelWav(1000, framesIn(10)));
+    std::vector<SoundHandle> handles;
+    const std::string& told = toldSoFar([&] {
+        handles = {mixer.loadSample(tempPath("missing.wav").c_str()), mixer.loadSample(broken.c_str()),
+                   mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr)};
+    });
+    EXPECT_EQ(handles, std::vector<SoundHandle>(4, noSound));
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1);
+    EXPECT_NE(told.find("missing.wav"), std::string::npos) << told;
 
-    testing::internal::CaptureStderr();
-    {
-        WorkingFolder inGame(empty);
-        bank.load();
-    }
-    SoundHandle brokenSample = mixer.loadSample(broken.c_str());
-    SoundHandle brokenStream = mixer.openLoopingStream(broken.c_str());
-    SoundHandle nullName = mixer.loadSample(nullptr);
-    std::string told = testing::internal::GetCapturedStderr();
-
-    EXPECT_TRUE(std::all_of(bank.handles.begin(), bank.handles.end(), [](SoundHandle h) { return h == noSound; }));
-    EXPECT_EQ(brokenSample, noSound);
-    EXPECT_EQ(brokenStream, noSound);
-    EXPECT_EQ(nullName, noSound);
-    EXPECT_EQ(countLines(told), 1);
-    EXPECT_NE(told.find("batsqueak01.mp3"), std::string::npos);
-
-    for (int index = 0; index < 30; ++index)
-        bank.play(index);
-    bank.playMusic(0);
-    SoundHandle sample = mixer.loadSample(good.c_str());
+    SoundHandle sample = mixer.loadSample(levelWavFile("good.wav", 1000, 10).c_str());
     ASSERT_NE(sample, noSound);
-    mixer.playSample(channelCount, sample);
+    mixer.playSample(soundCount, sample);
     mixer.playSample(-1, sample);
     mixer.playSample(0, sample + 1000);
     mixer.playStream(0, sample + 1000);

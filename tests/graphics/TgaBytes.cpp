@@ -1,44 +1,20 @@
 #include "tests/graphics/TgaBytes.h"
 
-namespace {
-
-void putWord(std::vector<std::uint8_t>& out, std::uint16_t value)
-{
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-}
-
 TgaBytes TgaBytes::header(std::uint8_t imageType, std::int16_t width, std::int16_t height, std::uint8_t depth,
                           std::uint8_t descriptor, std::uint8_t idLength, std::uint8_t colourMapType,
                           std::uint16_t colourMapLength, std::uint8_t colourMapEntrySize)
 {
-    TgaBytes file;
-    auto& out = file.bytes;
-    out.push_back(idLength);
-    out.push_back(colourMapType);
-    out.push_back(imageType);
-    putWord(out, 0);
-    putWord(out, colourMapLength);
-    out.push_back(colourMapEntrySize);
-    putWord(out, 0);
-    putWord(out, 0);
-    putWord(out, static_cast<std::uint16_t>(width));
-    putWord(out, static_cast<std::uint16_t>(height));
-    out.push_back(depth);
-    out.push_back(descriptor);
-    return file;
+    auto low = [](int word) { return static_cast<std::uint8_t>(word & 0xFF); };
+    auto high = [](int word) { return static_cast<std::uint8_t>((word >> 8) & 0xFF); };
+    // ID length, colour map type, image type, colour map first entry, length and
+    // entry size, x and y origin, width, height, depth, descriptor.
+    return TgaBytes{{idLength, colourMapType, imageType, 0, 0, low(colourMapLength), high(colourMapLength),
+                     colourMapEntrySize, 0, 0, 0, 0, low(width), high(width), low(height), high(height), depth,
+                     descriptor}};
 }
 
-TgaBytes& TgaBytes::add(std::initializer_list<std::uint8_t> more)
+TgaBytes& TgaBytes::add(const std::vector<std::uint8_t>& more)
 {
-    bytes.insert(bytes.end(), more);
-    return *this;
-}
-
-TgaBytes& TgaBytes::repeat(std::uint8_t value, std::size_t count)
-{
-    bytes.insert(bytes.end(), count, value);
+    bytes.insert(bytes.end(), more.begin(), more.end());
     return *this;
 }

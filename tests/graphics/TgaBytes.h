@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 // Builds TGA files byte by byte, so tests can say exactly what a file holds,
@@ -14,6 +13,5 @@ struct TgaBytes {
                            std::uint8_t descriptor = 0, std::uint8_t idLength = 0, std::uint8_t colourMapType = 0,
                            std::uint16_t colourMapLength = 0, std::uint8_t colourMapEntrySize = 0);
 
-    TgaBytes& add(std::initializer_list<std::uint8_t> more);
-    TgaBytes& repeat(std::uint8_t value, std::size_t count);
+    TgaBytes& add(const std::vector<std::uint8_t>& more);
 };

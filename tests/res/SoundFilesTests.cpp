@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -14,61 +15,42 @@ constexpr double ceilingDecibels = -1;
 // sample can't be heard as a click.
 constexpr int silentLevel = 328;
 
-struct Expected {
-    int firstIndex;
-    int count;
-    double shortestSeconds;
-    double longestSeconds;
-};
+}
 
-void loadBank()
+TEST(ShippedSounds, TheBankLoadsEverySoundItNamesEachOfItsKindsLengthUnclippedAndWithoutAClick)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     SoundBank::instance().load();
     ASSERT_TRUE(SoundMixer::instance().isOn()) << "the dummy audio device did not open";
-}
-
-void expectMeasures(const Expected& kind)
-{
-    for (int index = kind.firstIndex; index < kind.firstIndex + kind.count; ++index) {
-        std::string name = soundFileName(index);
-        DecodedSound sound = decodeWithMixer(name);
-        ASSERT_GT(sound.frames(), 0u) << name;
-        EXPECT_EQ(sound.rate, 44100) << name;
-        EXPECT_GE(sound.seconds(), kind.shortestSeconds) << name;
-        EXPECT_LE(sound.seconds(), kind.longestSeconds) << name;
-        EXPECT_LE(sound.peakDecibels(), ceilingDecibels) << name;
-        EXPECT_LE(sound.startLevel(), silentLevel) << name << " clicks as it starts";
-        EXPECT_LE(sound.endLevel(), silentLevel) << name << " clicks as it stops";
+    struct Kind {
+        int first;
+        int count;
+        double shortestSeconds;
+        double longestSeconds;
+        bool startsAndEndsSilent; // the music loops instead
+    };
+    std::set<std::string> names;
+    for (Kind kind : {Kind{0, res::squeakCount, 0.08, 0.3, true}, Kind{firstWinSound, res::winSoundCount, 0.4, 1.5, true},
+                      Kind{musicIndex, 1, 30, 90, false}}) {
+        for (int index = kind.first; index < kind.first + kind.count; ++index) {
+            std::string name = soundFileName(index);
+            names.insert(name);
+            EXPECT_NE(SoundBank::instance().handles[index], noSound) << name;
+            DecodedSound sound = decodeWithMixer(name);
+            EXPECT_EQ(sound.rate, res::mixRate) << name;
+            EXPECT_GE(sound.seconds(), kind.shortestSeconds) << name;
+            EXPECT_LE(sound.seconds(), kind.longestSeconds) << name;
+            EXPECT_LE(sound.peakDecibels(), ceilingDecibels) << name;
+            EXPECT_TRUE(!kind.startsAndEndsSilent || std::max(sound.startLevel(), sound.endLevel()) <= silentLevel)
+                << name << " clicks as it starts or stops";
+        }
     }
-}
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(soundCount)) << "two sounds share a file";
 
-}
-
-TEST(ShippedSounds, TheSoundBankLoadsEverySoundTheGameNames)
-{
-    loadBank();
-    for (int index = 0; index < soundCount; ++index)
-        EXPECT_NE(SoundBank::instance().handles[index], noSound) << soundFileName(index);
-}
-
-TEST(ShippedSounds, EffectsAreShortUnclippedAndStartAndEndInSilence)
-{
-    loadBank();
-    expectMeasures({0, res::squeakCount, 0.08, 0.3});
-    expectMeasures({firstWinSound, res::winSoundCount, 0.4, 1.5});
-}
-
-TEST(ShippedSounds, MusicIsAnUnclippedLoopOfHalfAMinuteToAMinuteAndAHalf)
-{
-    loadBank();
+    // Played end to start, the music's last frame runs into its first: that join
+    // must be no bigger a jump than the music makes anywhere within itself.
     DecodedSound music = decodeWithMixer(soundFileName(musicIndex));
     ASSERT_GT(music.frames(), 0u);
-    EXPECT_GE(music.seconds(), 30.0);
-    EXPECT_LE(music.seconds(), 90.0);
-    EXPECT_LE(music.peakDecibels(), ceilingDecibels);
-    // Played end to start, the last frame runs into the first: that join must
-    // be no bigger a jump than the music makes anywhere within itself.
     std::vector<std::int16_t> seam(music.samples.end() - music.channels, music.samples.end());
     seam.insert(seam.end(), music.samples.begin(), music.samples.begin() + music.channels);
     EXPECT_LE(largestStep(seam, music.channels, 0, 2), largestStep(music.samples, music.channels, 0, music.frames()));
