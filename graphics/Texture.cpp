@@ -12,12 +12,26 @@ bool hasTgaExtension(const char* fileName)
     return dot != nullptr && strcasecmp(dot, ".tga") == 0;
 }
 
+namespace {
+
+// Whether the GL can make a texture of this size at all: one it cannot take
+// would be left incomplete and draw as a white square.
+bool fitsTheGl(const TgaImage& image)
+{
+    glTexImage2D(GL_PROXY_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    GLint width = 0;
+    glGetTexLevelParameteriv(GL_PROXY_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    return width != 0;
+}
+
+}
+
 unsigned loadTexture(const char* fileName)
 {
     if (!hasTgaExtension(fileName))
         return 0;
     TgaImage image;
-    if (!image.load(fileName) || image.bitsPerPixel != 32) {
+    if (!image.load(fileName) || image.bitsPerPixel != 32 || !fitsTheGl(image)) {
         image.release();
         return 0;
     }

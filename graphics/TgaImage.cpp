@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -120,6 +119,17 @@ void flipRows(std::vector<std::uint8_t>& pixels, std::size_t rowBytes, std::size
     pixels.swap(flipped);
 }
 
+// The most a file with this header can hold: the header, the ID field and
+// colour map it announces, its pixels at their worst (run-length coded one
+// pixel a packet), and room for the optional extension area and footer.
+std::size_t largestFileFor(const TgaImage& image, std::size_t pixelCount)
+{
+    constexpr std::size_t trailerRoom = 64 * 1024;
+    std::size_t storedBytes = image.pixelDepth / 8u;
+    std::size_t packetBytes = image.imageType == RunLengthTrueColour ? 1 : 0;
+    return headerSize + bytesBeforePixels(image) + pixelCount * (packetBytes + storedBytes) + trailerRoom;
+}
+
 bool isSupported(const TgaImage& image)
 {
     bool typeKnown = image.imageType == TrueColour || image.imageType == Greyscale
@@ -135,22 +145,30 @@ bool TgaImage::load(const char* fileName)
 {
     if (!pixels.empty())
         return true;
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
+    std::streamoff fileSize = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+    if (fileSize < static_cast<std::streamoff>(headerSize))
         return false;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    ByteReader in(bytes);
-    if (!in.has(headerSize))
+    // The header first: it says how large the file may be before anything
+    // more is read.
+    std::vector<std::uint8_t> bytes(headerSize);
+    file.seekg(0);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(headerSize));
+    ByteReader header(bytes);
+    readHeader(header, *this);
+    if (!file || !isSupported(*this))
         return false;
-    readHeader(in, *this);
-    if (!isSupported(*this))
-        return false;
-
     std::size_t pixelCount = static_cast<std::size_t>(headerWidth) * static_cast<std::size_t>(headerHeight);
     std::size_t decodedBytesPerPixel = pixelDepth == 8 ? 1 : 4;
-    if (pixelCount * decodedBytesPerPixel > maxTgaPixelBytes)
+    if (pixelCount * decodedBytesPerPixel > maxTgaPixelBytes ||
+        static_cast<std::size_t>(fileSize) > largestFileFor(*this, pixelCount))
         return false;
-    if (!in.has(bytesBeforePixels(*this)))
+
+    bytes.resize(static_cast<std::size_t>(fileSize));
+    file.read(reinterpret_cast<char*>(bytes.data() + headerSize), fileSize - static_cast<std::streamoff>(headerSize));
+    ByteReader in(bytes);
+    in.skip(headerSize);
+    if (!file || !in.has(bytesBeforePixels(*this)))
         return false;
     in.skip(bytesBeforePixels(*this));
 

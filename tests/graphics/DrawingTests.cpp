@@ -99,6 +99,11 @@ TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPictures)
     EXPECT_EQ(loadTexture(writeTempFile("picture.tga.bak", redOverBlue.bytes).c_str()), 0u);
     EXPECT_EQ(loadTexture(writeTempFile("grey.tga", TgaBytes::header(3, 2, 1, 8).add({1, 2}).bytes).c_str()), 0u);
     EXPECT_NE(loadTexture(writeTempFile("picture.TGA", redOverBlue.bytes).c_str()), 0u);
+    // Well formed, but wider than any GL takes: refused, not drawn white.
+    TgaBytes tooWide = TgaBytes::header(10, 32767, 2, 32);
+    for (int run = 0; run < 2 * 32767 / 128; ++run)
+        tooWide.add({0xFF, 1, 2, 3, 4});
+    EXPECT_EQ(loadTexture(writeTempFile("wide.tga", tooWide.add({0xFD, 1, 2, 3, 4}).bytes).c_str()), 0u);
 }
 
 // The texture holds the decoded picture, and the quad shows it the right way up.

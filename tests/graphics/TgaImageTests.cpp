@@ -47,8 +47,8 @@ TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
          TgaBytes::header(10, 7, 1, 32, topRowFirst)
              .add({0x83, 1, 2, 3, 4, 0x02, 10, 11, 12, 13, 20, 21, 22, 23, 30, 31, 32, 33}),
          7, 1, 32, {3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4, 12, 11, 10, 13, 22, 21, 20, 23, 32, 31, 30, 33}},
-        {"a 24-bit run", TgaBytes::header(10, 3, 1, 24, topRowFirst).add({0x82, 1, 2, 3}), 3, 1, 32,
-         {3, 2, 1, 255, 3, 2, 1, 255, 3, 2, 1, 255}},
+        {"a 24-bit run, then a footer", TgaBytes::header(10, 3, 1, 24, topRowFirst).add({0x82, 1, 2, 3}).add(Pixels(26, 7)),
+         3, 1, 32, {3, 2, 1, 255, 3, 2, 1, 255, 3, 2, 1, 255}},
         {"run-length rows bottom first", TgaBytes::header(10, 1, 2, 24).add({0x00, 1, 1, 1, 0x00, 2, 2, 2}), 1, 2, 32,
          {2, 2, 2, 255, 1, 1, 1, 255}},
         {"an ID field and a colour map before the pixels",
@@ -87,6 +87,7 @@ TEST(TgaImage, RefusesMalformedFilesWithoutReadingOrWritingPastABuffer)
         {"a raw packet that fits but whose pixels run past the end", TgaBytes::header(10, 4, 1, 24).add({0x03, 1, 2, 3})},
         {"a run whose pixel runs past the end", TgaBytes::header(10, 4, 1, 32).add({0x83, 1, 2})},
         {"packets missing", TgaBytes::header(10, 4, 1, 24).add({0x81, 1, 2, 3})},
+        {"more bytes than its header can need", TgaBytes::header(2, 1, 1, 24).add({1, 2, 3}).add(Pixels(70000, 0))},
     };
     for (const auto& [what, file] : cases) {
         TgaImage image;
