@@ -21,6 +21,21 @@ SoundHandle handleFor(std::vector<T*>& table, T* item)
     return static_cast<SoundHandle>(table.size());
 }
 
+// An ID3 tag or an MPEG audio frame's sync bits. Anything else is not given
+// to the MP3 decoder at all, which would fill stderr with its complaints.
+bool startsLikeMp3(const char* fileName)
+{
+    unsigned char start[3] = {};
+    std::FILE* file = std::fopen(fileName, "rb");
+    if (file == nullptr)
+        return false;
+    std::size_t got = std::fread(start, 1, sizeof start, file);
+    std::fclose(file);
+    bool tagged = got == 3 && start[0] == 'I' && start[1] == 'D' && start[2] == '3';
+    bool synced = got >= 2 && start[0] == 0xFF && (start[1] & 0xE0) == 0xE0;
+    return tagged || synced;
+}
+
 template <typename T>
 T* lookUp(const std::vector<T*>& table, SoundHandle handle)
 {
@@ -75,8 +90,11 @@ SoundHandle SoundMixer::openLoopingStream(const char* fileName)
 {
     if (!on_ || fileName == nullptr)
         return noSound;
-    // Recognised by its bytes, like the samples, rather than by its name.
-    Mix_Music* music = Mix_LoadMUS_RW(SDL_RWFromFile(fileName, "rb"), SDL_TRUE);
+    // The music is an MP3 and is opened as nothing else: guessed from its
+    // bytes, a MIDI file would be handed to a player that restarts a song
+    // that fails, forever, inside the mixing thread, and all sound would stop.
+    Mix_Music* music = startsLikeMp3(fileName)
+        ? Mix_LoadMUSType_RW(SDL_RWFromFile(fileName, "rb"), MUS_MP3, SDL_TRUE) : nullptr;
     if (music == nullptr) {
         reportOnce("cannot load", fileName);
         return noSound;

@@ -24,6 +24,7 @@ public:
     bool isOn() const { return on_; }
 
     SoundHandle loadSample(const char* fileName);
+    // An MP3 file as a stream; anything else gives 0.
     SoundHandle openLoopingStream(const char* fileName);
 
     // Starts the sample at once on the channel, cutting off whatever that

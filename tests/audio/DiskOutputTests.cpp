@@ -80,13 +80,3 @@ TEST_F(DiskOutput, DifferentChannelsSoundTogetherAndOneChannelCutsItselfOff)
     EXPECT_GE(framesAtLevel(restarted, 3000).first, framesIn(soundMilliseconds - 10));
     EXPECT_EQ(framesAtLevel(restarted, 5000).first, 0);
 }
-
-TEST_F(DiskOutput, MusicLoopsPastTheEndOfItsFile)
-{
-    constexpr int turnMilliseconds = 50;
-    constexpr int turns = 4;
-    SoundHandle music = mixer.openLoopingStream(levelWavFile("music.wav", 4000, turnMilliseconds).c_str());
-    ASSERT_NE(music, noSound);
-    auto heard = heardWhile([&] { mixer.playStream(musicIndex, music); }, framesIn((turns + 1) * turnMilliseconds));
-    EXPECT_GE(framesAtLevel(heard, 4000).first, framesIn(turns * turnMilliseconds));
-}

@@ -61,12 +61,16 @@ TEST(SoundMixer, StaysSilentForMissingAndBrokenFilesAndTellsOnlyTheFirst)
     SoundMixer& mixer = SoundMixer::instance();
     loadedBank();
     std::string broken = writeTempFile("broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
+    // A whole little MIDI song: one note. The music is opened as MP3 only.
+    std::string song = writeTempFile("song.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k',
+                                                  0, 0, 0, 12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
     std::vector<SoundHandle> handles;
     const std::string& told = toldSoFar([&] {
         handles = {mixer.loadSample(tempPath("missing.wav").c_str()), mixer.loadSample(broken.c_str()),
-                   mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr)};
+                   mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr),
+                   mixer.openLoopingStream(song.c_str()), mixer.openLoopingStream(levelWavFile("wave.wav", 1, 10).c_str())};
     });
-    EXPECT_EQ(handles, std::vector<SoundHandle>(4, noSound));
+    EXPECT_EQ(handles, std::vector<SoundHandle>(6, noSound));
     EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1);
     EXPECT_NE(told.find("missing.wav"), std::string::npos) << told;
 
