@@ -20,6 +20,10 @@ constexpr int fixedPointOne = 64; // FreeType's 26.6 fixed point
 constexpr int fixedPointShift = 6;
 constexpr unsigned dotsPerInch = 96;
 constexpr float lineSpacing = 1.5873016f; // lines are the font height / 0.63 apart
+// No glyph of a sound font is larger than a few ems; one that claims more
+// would cost a huge bitmap for nothing.
+constexpr FT_Pos largestGlyphInEms = 4;
+constexpr const char* brokenFontFile = "FT_New_Face failed (there is probably a problem with your font file)";
 
 struct LibraryCloser {
     void operator()(FT_Library library) const { FT_Done_FreeType(library); }
@@ -46,16 +50,20 @@ FaceHandle openFace(FT_Library library, const char* fontFile)
 {
     FT_Face face = nullptr;
     if (fontFile == nullptr || FT_New_Face(library, fontFile, 0, &face) != 0)
-        throw std::runtime_error("FT_New_Face failed (there is probably a problem with your font file)");
+        throw std::runtime_error(brokenFontFile);
     return FaceHandle(face);
 }
 
 // Loads the glyph of the character code and renders it to an 8-bit coverage
-// bitmap glyph.
+// bitmap glyph. A glyph larger than any font's (a face whose units per em
+// were shrunk, say) marks the file as broken before it is rendered.
 GlyphHandle renderGlyph(FT_Face face, int code)
 {
     if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_DEFAULT) != 0)
         throw std::runtime_error("FT_Load_Glyph failed");
+    FT_Pos largest = largestGlyphInEms * face->size->metrics.x_ppem * fixedPointOne;
+    if (face->glyph->metrics.width > largest || face->glyph->metrics.height > largest)
+        throw std::runtime_error(brokenFontFile);
     FT_Glyph glyph = nullptr;
     if (FT_Get_Glyph(face->glyph, &glyph) != 0)
         throw std::runtime_error("FT_Get_Glyph failed");
