@@ -19,3 +19,5 @@ echo "== Tests"
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVORLUND_SANITIZE=ON
+echo "== Fuzzing the picture reader for a minute"
+tools/fuzz.sh 60
