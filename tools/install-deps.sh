@@ -8,7 +8,7 @@ packages=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
   libfreetype-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth libxtst-dev
   lame fonts-comfortaa
 )
 
