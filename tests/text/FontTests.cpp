@@ -1,6 +1,5 @@
 // The font on a real TrueType file, drawn into the test window (under Xvfb).
 #include "tests/support/GlContext.h"
-#include "tests/support/TempDir.h"
 #include "text/Font.h"
 #include "text/Message.h"
 
@@ -11,12 +10,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <sys/wait.h>
 
 namespace {
 
@@ -138,24 +132,6 @@ std::array<GLint, 2> textureSize(unsigned texture)
 bool isPowerOfTwo(GLint n)
 {
     return n > 0 && (n & (n - 1)) == 0;
-}
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Starts the game in the folder, its error output kept, and returns its exit
-// status; the time limit only guards against a game that does not stop.
-int runGameIn(const std::filesystem::path& folder, std::string& errors)
-{
-    std::filesystem::path errorFile = folder / "stderr.txt";
-    std::string command = "cd '" + folder.string() + "' && timeout 60 '" VORLUND_BINARY "' 2>'" +
-                          errorFile.string() + "'";
-    int status = std::system(command.c_str());
-    errors = readFile(errorFile);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }
@@ -302,20 +278,4 @@ TEST(Message, DrawsBlackTextAtItsOpacityInFrontOfTheScene)
     EXPECT_NEAR(darkest(), 128, 8);
     message.alpha = 0;
     EXPECT_EQ(darkest(), 255);
-}
-
-TEST(Font, MissingOrBrokenFontStopsTheGameWithItsMessage)
-{
-    const std::string faceError = "FT_New_Face failed (there is probably a problem with your font file)\n";
-    std::filesystem::path bare = tempPath("game-without-res");
-    std::filesystem::create_directories(bare);
-    std::string errors;
-    EXPECT_EQ(runGameIn(bare, errors), 1);
-    EXPECT_NE(errors.find(faceError), std::string::npos) << errors;
-
-    std::filesystem::path broken = tempPath("game-with-broken-font");
-    std::filesystem::create_directories(broken / "res" / "fonts");
-    std::ofstream(broken / "res" / "fonts" / "Cookies.ttf") << "not a font at all";
-    EXPECT_EQ(runGameIn(broken, errors), 1);
-    EXPECT_NE(errors.find(faceError), std::string::npos) << errors;
 }
