@@ -18,11 +18,20 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+public:
     static Mass* addBall(float x, float y);
     static Spring* join(Mass* a, Mass* b);
     static Crawler* addCrawler(float x, float y, CrawlerState state = Falling);
     // The sounds playing now, by channel (each sound plays on its own index).
     static std::vector<int> soundsPlaying();
+
+    // The player's hand as the toolkit reports it: window pixels (a motion
+    // with a button held or not), and presses and releases of a button.
+    static void moveToPixel(int x, int y);
+    // To where the world point shows through the camera as it now is.
+    static void moveTo(float x, float y);
+    static void press(int button = 0);
+    static void release(int button = 0);
 };
 
 // Empties the game's lists and lets go of whatever the player held.
