@@ -55,24 +55,6 @@ void clearPlay()
     Mix_HaltChannel(-1);
 }
 
-Mass* PlayWorld::addBall(float x, float y)
-{
-    auto* ball = new Mass();
-    ball->setX(x);
-    ball->setY(y);
-    massList.add(ball);
-    return ball;
-}
-
-Spring* PlayWorld::join(Mass* a, Mass* b)
-{
-    auto* spring = new Spring();
-    spring->attach(a, b);
-    spring->restLength = spring->measure();
-    springList.add(spring);
-    return spring;
-}
-
 Crawler* PlayWorld::addCrawler(float x, float y, CrawlerState state)
 {
     auto* crawler = new Crawler();

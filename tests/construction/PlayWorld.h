@@ -1,13 +1,13 @@
 #pragma once
 
 #include "construction/Crawler.h"
+#include "physics/MassList.h"
+#include "physics/SpringList.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-class Mass;
-class Spring;
 
 // The game's own lists and placement, wired as play wires them (without
 // sprites), empty at the start of each test and emptied again after it, with
@@ -19,8 +19,8 @@ protected:
     void TearDown() override;
 
 public:
-    static Mass* addBall(float x, float y);
-    static Spring* join(Mass* a, Mass* b);
+    static Mass* addBall(float x, float y) { return massList.addBallAt(x, y); }
+    static Spring* join(Mass* a, Mass* b) { return springList.addAtRest(a, b); }
     static Crawler* addCrawler(float x, float y, CrawlerState state = Falling);
     // The sounds playing now, by channel (each sound plays on its own index).
     static std::vector<int> soundsPlaying();
