@@ -65,10 +65,11 @@ void expectDrawn(const Patch& patch, const std::string& what)
             << what << " at (" << atX << ", " << atY << ") shows " << redAt(red, atX, atY);
 }
 
-// Draws as the game does, back faces culled and depth tested, on black.
+// Draws as the game does, in white, back faces culled and depth tested, on black.
 void startDrawing()
 {
     ensureGlContext();
+    glColor4f(1, 1, 1, 1);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(viewLeft, viewLeft + viewSide, viewBottom, viewBottom + viewSide, -viewSide, viewSide);
@@ -137,26 +138,30 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
     }
 }
 
-// Which scenery clouds a black backdrop drawn after them covers (none), and
-// then which a black structure's plane covers (the two between the two).
+// Translucent clouds, clear on their left and white on their right, drawn on
+// black; then white over them, first the backdrop, then the structure's plane.
+// The backdrop shows through the clear halves (clear texels write no depth)
+// but covers no cloud; the plane then covers the two clouds between the two.
 TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     Stage& stage = Stage::instance();
-    stage.backgroundList = greySprite(0);
-    stage.cloudList = greySprite(255);
+    stage.backgroundList = greySprite(255);
+    stage.cloudList = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     stage.setBounds(playingField);
-    auto cloudsSeen = [&stage] {
+    // Whether a cloud shows rather than white, a quarter of each cloud's width
+    // to the left (-1) or right (1) of its centre.
+    auto cloudsSeen = [&stage](int side) {
         std::vector<std::uint8_t> red = readTestWindow(GL_RED);
         std::vector<bool> seen;
         for (const SceneryCloud& cloud : stage.scenery)
-            seen.push_back(redAt(red, cloud.x, cloud.y) > 0);
+            seen.push_back(redAt(red, cloud.x + side * cloud.scaleX / 4, cloud.y) < 255);
         return seen;
     };
     startDrawing();
     stage.drawScenery();
     stage.drawBackground();
-    EXPECT_EQ(cloudsSeen(), std::vector<bool>(stage.scenery.size(), true));
-    glColor4f(0, 0, 0, 1);
+    EXPECT_EQ(cloudsSeen(-1), std::vector<bool>(stage.scenery.size(), false));
+    EXPECT_EQ(cloudsSeen(1), std::vector<bool>(stage.scenery.size(), true));
     glRectd(viewLeft, viewBottom, viewLeft + viewSide, viewBottom + viewSide);
-    EXPECT_EQ(cloudsSeen(), (std::vector<bool>{false, false, true, true, true, true, true}));
+    EXPECT_EQ(cloudsSeen(1), (std::vector<bool>{false, false, true, true, true, true, true}));
 }
