@@ -67,7 +67,7 @@ TEST(SoundBank, PlaysEachSoundOnceOnTheChannelOfItsIndexAndLoopsTheMusic)
     Mix_Chunk* squeak = Mix_GetChunk(5);
     SoundMixer::instance().playSample(5, bank.handles[6]);
     bank.playMusic(1);
-    EXPECT_EQ(std::make_tuple(Mix_Playing(5), Mix_Playing(win), Mix_Playing(-1), Mix_PlayingMusic()),
+    ASSERT_EQ(std::make_tuple(Mix_Playing(5), Mix_Playing(win), Mix_Playing(-1), Mix_PlayingMusic()),
               std::make_tuple(1, 1, 2, 0));
     EXPECT_NE(Mix_GetChunk(5), squeak);
     bank.playMusic(0);
