@@ -12,7 +12,7 @@
 // when the program ends, so that test runs do not fill the disk.
 inline std::string tempPath(const std::string& fileName)
 {
-    struct Folder {
+    static const struct Folder {
         std::filesystem::path path =
             std::filesystem::temp_directory_path() / ("vorlund-tests-" + std::to_string(getpid()));
         Folder() { std::filesystem::create_directories(path); }
@@ -21,8 +21,7 @@ inline std::string tempPath(const std::string& fileName)
             std::error_code ignored; // left behind rather than stop the program at its end
             std::filesystem::remove_all(path, ignored);
         }
-    };
-    static const Folder folder;
+    } folder;
     return (folder.path / fileName).string();
 }
 

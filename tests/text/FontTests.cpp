@@ -154,8 +154,8 @@ TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceDrawsOnlyItsOwnCodesAndLe
     float space = static_cast<float>(freeTypeGlyph(' ')->advance.x >> fixedPointShift);
     ASSERT_GT(space, 0);
     const std::tuple<const char*, const char*, float, float> cases[] = {
-        {" l", "l", space, 0},  {"  l", "l", 2 * space, 0},        {"\xE9l\xFF", "l", 0, 0},
-        {"a\n", "a", 0, 0},     {"\na", "a", 0, -lineHeight},       {"\n\na", "a", 0, -2 * lineHeight},
+        {" l", "l", space, 0}, {"  l", "l", 2 * space, 0},  {"\xE9l\xFF", "l", 0, 0},
+        {"a\n", "a", 0, 0},    {"\na", "a", 0, -lineHeight}, {"\n\na", "a", 0, -2 * lineHeight},
     };
     for (const auto& [text, reference, dx, dy] : cases) {
         Box box = litBox(printed(reference));
