@@ -21,6 +21,7 @@ const Bytes redOverBlue = tgaFile(2, 1, 2, 24, {255, 0, 0, 0, 0, 255});
 
 unsigned spriteOf(const Bytes& picture)
 {
+    ensureGlContext();
     return makeSpriteQuad(loadTexture(writeTempFile("sprite.tga", picture).c_str()));
 }
 
@@ -83,24 +84,19 @@ void startDrawing()
 
 }
 
-TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTake)
+// Only pictures the GL can take make textures; the texture holds the decoded
+// picture, and its sprite shows it the right way up to the viewer it faces.
+TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteShowsThemUpright)
 {
     for (auto [name, isTga] : {std::pair{"a.tga", true}, {"A.TGA", true}, {"archive.old.tGa", true},
                                {"a.tga.bak", false}, {"a.tgax", false}, {"tga", false}})
         EXPECT_EQ(hasTgaExtension(name), isTga) << name;
-    ensureGlContext();
+    startDrawing();
     // The last is well formed, but wider than any GL takes: refused, not drawn white.
     for (auto [name, picture, loads] :
          {std::tuple{"picture.TGA", redOverBlue, true}, {"picture.tga.bak", redOverBlue, false},
           {"grey.tga", tgaFile(3, 2, 1, 8, {1, 2}), false}, {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false}})
         EXPECT_EQ(loadTexture(writeTempFile(name, picture).c_str()) != 0, loads) << name;
-}
-
-// The texture holds the decoded picture, and the quad shows it the right way up
-// to the viewer it faces.
-TEST(SpriteQuad, FacesTheViewerWithThePictureUpright)
-{
-    startDrawing();
     glEnable(GL_TEXTURE_2D);
     glTranslatef(0, 8, 0);
     glScalef(16, 16, 1);

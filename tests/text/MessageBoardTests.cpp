@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
 
 namespace {
 
 constexpr float frame = 0.1f;
-
-// The size a holding message pulses to, t seconds into its hold.
-float pulse(float t)
-{
-    return (std::sin(10 * t) * 0.25f + 2) * 0.5f;
-}
 
 }
 
@@ -21,16 +14,17 @@ float pulse(float t)
 // phase ends on the first advance whose time has reached its length.
 TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
 {
-    // Advances: the time, then the phase, scale, opacity and angle after it.
+    // Advances: the time, then the phase, scale, opacity and angle after it. A
+    // holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
     using Timeline = std::vector<std::tuple<float, MessagePhase, float, float, float>>;
     const Timeline byFrames = {
         {frame, Grow, 0, 0, 0},
         {frame, Grow, 0.6667f, 0.6667f, 240},
         {frame, Hold, 1.3333f, 1.3333f, 480}, // overshoots, and keeps that angle
-        {frame, Hold, pulse(frame), 1, 480},
+        {frame, Hold, 1.1052f, 1, 480},
     };
     const Timeline onTheBoundaries = {
-        {0.15f, Grow, 0, 0, 0}, {0.5f, Hold, 1, 1, 360}, {0.25f, Fade, pulse(0.5f), 1, 360},
+        {0.15f, Grow, 0, 0, 0}, {0.5f, Hold, 1, 1, 360}, {0.25f, Fade, 0.8801f, 1, 360},
         {0.01f, Done, 0, 0, 360}, {frame, Done, 0, 0, 360},
     };
     for (const Timeline& timeline : {byFrames, onTheBoundaries}) {
