@@ -57,9 +57,10 @@ TEST(SoundMixer, MixesAtTheGamesRateInBuffersShortEnoughForASqueakToFollowAClick
 TEST(SoundBank, PlaysEachSoundOnceOnTheChannelOfItsIndexAndLoopsTheMusic)
 {
     SoundBank& bank = loadedBank();
-    for (auto [index, name] : {std::pair{0, res::squeakFile(1)}, {firstWinSound - 1, res::squeakFile(res::squeakCount)},
-                               {firstWinSound, res::winSoundFile(1)}, {musicIndex - 1, res::winSoundFile(res::winSoundCount)},
-                               {musicIndex, std::string(res::musicFile)}, {-1, ""}, {soundCount, ""}})
+    for (auto [index, name] :
+         {std::pair{0, res::squeakFile(1)}, {firstWinSound - 1, res::squeakFile(res::squeakCount)},
+          {firstWinSound, res::winSoundFile(1)}, {musicIndex - 1, res::winSoundFile(res::winSoundCount)},
+          {musicIndex, std::string(res::musicFile)}, {-1, ""}, {soundCount, ""}})
         EXPECT_EQ(soundFileName(index), name) << index;
     constexpr int win = firstWinSound + 4;
     for (int index : {5, win, -1, musicIndex, soundCount})
@@ -87,9 +88,9 @@ TEST(SoundMixer, StaysSilentForMissingAndBrokenFilesAndTellsOnlyTheFirst)
                                                   0, 0, 0, 12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
     static std::string told; // the mixer tells once a process, however often this runs
     testing::internal::CaptureStderr();
-    std::vector<SoundHandle> handles = {mixer.loadSample(tempPath("missing.wav").c_str()), mixer.loadSample(broken.c_str()),
-                                        mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr),
-                                        mixer.openLoopingStream(song.c_str())};
+    std::vector<SoundHandle> handles = {
+        mixer.loadSample(tempPath("missing.wav").c_str()), mixer.loadSample(broken.c_str()),
+        mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr), mixer.openLoopingStream(song.c_str())};
     told += testing::internal::GetCapturedStderr();
     EXPECT_EQ(handles, std::vector<SoundHandle>(handles.size(), noSound));
     EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1);

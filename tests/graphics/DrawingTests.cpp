@@ -95,7 +95,8 @@ TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteSh
     // The last is well formed, but wider than any GL takes: refused, not drawn white.
     for (auto [name, picture, loads] :
          {std::tuple{"picture.TGA", redOverBlue, true}, {"picture.tga.bak", redOverBlue, false},
-          {"grey.tga", tgaFile(3, 2, 1, 8, {1, 2}), false}, {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false}})
+          {"grey.tga", tgaFile(3, 2, 1, 8, {1, 2}), false},
+          {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false}})
         EXPECT_EQ(loadTexture(writeTempFile(name, picture).c_str()) != 0, loads) << name;
     glEnable(GL_TEXTURE_2D);
     glTranslatef(0, 8, 0);
@@ -121,7 +122,8 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
          {playingField.left, playingField.bottom, playingField.right, playingField.top, 255}},
         {"cloud band: 25 m up, 0.75 m high, 12 m wide, 80 % opaque", [] { CloudBand::instance().draw(); },
          {-6, 24.625, 6, 25.375, 204}},
-        {"the nearest scenery cloud, 46 % opaque", [] { Stage::instance().drawScenery(); }, {-0.5, 24.5, 7.5, 26.5, 117}},
+        {"the nearest scenery cloud, 46 % opaque", [] { Stage::instance().drawScenery(); },
+         {-0.5, 24.5, 7.5, 26.5, 117}},
         {"title, 5 m to each side", [] { Stage::instance().drawTitle(5); }, {-5, 0, 5, 10, 255}},
         {"instructions, 5 m to each side", [] { Stage::instance().drawInstructions(5); }, {-5, 0, 5, 10, 128}},
     };

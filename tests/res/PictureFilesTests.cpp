@@ -51,8 +51,9 @@ TEST(ShippedPictures, LoadAtTheirSizesWithTheBordersAndMiddlesTheGameNeeds)
         for (int x = 0; x < width; ++x)
             clearEnds += (at(x, 0) == 0) + (at(x, height - 1) == 0);
         bool opaque = std::count(alpha.begin(), alpha.end(), 255) == width * height;
-        EXPECT_EQ(std::make_tuple(opaque, clearSides == 2 * height, clearEnds == 2 * width, solidMiddleColumn == height),
-                  std::make_tuple(border == Opaque, border != Opaque, border == Clear, border != Clear))
+        EXPECT_EQ(
+            std::make_tuple(opaque, clearSides == 2 * height, clearEnds == 2 * width, solidMiddleColumn == height),
+            std::make_tuple(border == Opaque, border != Opaque, border == Clear, border != Clear))
             << name << ": opaque, sides clear, ends clear, middle column solid";
         EXPECT_EQ(at(width / 2, height / 2), middle) << name;
         EXPECT_EQ(at(2, height / 2) >= 128 && at(width - 3, height / 2) >= 128, wide) << name;

@@ -53,7 +53,8 @@ TEST(ShippedSounds, LoadWithTheLengthsOfTheirKindsUnclippedWithoutAClickAndTheMu
     std::size_t longestQuietRun = 0;
     for (std::size_t i = 0; i < music.frames() + longestSilentFrames; ++i) {
         auto sample = music.samples.begin() + static_cast<long>(i % music.frames() * music.channels);
-        bool quiet = std::all_of(sample, sample + music.channels, [](std::int16_t s) { return std::abs(s) < silentLevel; });
+        bool quiet =
+            std::all_of(sample, sample + music.channels, [](std::int16_t s) { return std::abs(s) < silentLevel; });
         quietRun = quiet ? quietRun + 1 : 0;
         longestQuietRun = std::max(longestQuietRun, quietRun);
     }
