@@ -42,9 +42,9 @@ SoundBank& loadedBank()
 TEST(SoundMixer, MixesAtTheGamesRateInBuffersShortEnoughForASqueakToFollowAClick)
 {
     loadedBank();
-    std::tuple<int, Uint16, int> spec;
-    ASSERT_EQ(Mix_QuerySpec(&std::get<0>(spec), &std::get<1>(spec), &std::get<2>(spec)), 1);
-    EXPECT_EQ(spec, std::make_tuple(res::mixRate, Uint16{AUDIO_S16SYS}, 2));
+    std::tuple<int, Uint16, int> output;
+    ASSERT_EQ(Mix_QuerySpec(&std::get<0>(output), &std::get<1>(output), &std::get<2>(output)), 1);
+    EXPECT_EQ(output, std::make_tuple(res::mixRate, Uint16{AUDIO_S16SYS}, 2));
     std::this_thread::sleep_for(aFewBuffers);
     EXPECT_GT(largestMixBytes, 0);
     EXPECT_LE(largestMixBytes / bytesPerFrame, latestStartFrames);
