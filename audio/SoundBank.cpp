@@ -39,11 +39,13 @@ void SoundBank::load()
     mixer.init(res::mixRate, soundCount);
     finishLoading();
     handles.fill(noSound);
+    // The music first: the mixer sets up its MP3 decoder on the first MP3 it
+    // opens, and two threads doing that at once lose a sound now and then.
+    handles[musicIndex] = mixer.openLoopingStream(soundFileName(musicIndex).c_str());
     sampleLoading_ = std::thread([this, &mixer] {
         for (int index = 0; index < musicIndex; ++index)
             handles[index] = mixer.loadSample(soundFileName(index).c_str());
     });
-    handles[musicIndex] = mixer.openLoopingStream(soundFileName(musicIndex).c_str());
 }
 
 void SoundBank::finishLoading()

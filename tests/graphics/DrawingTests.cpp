@@ -4,7 +4,7 @@
 #include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
 #include "graphics/Texture.h"
-#include "tests/graphics/TgaBytes.h"
+#include "tests/graphics/TgaFile.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/TempDir.h"
 
@@ -17,16 +17,17 @@
 namespace {
 
 // A 1x2 picture, red over blue, stored bottom row first.
-const TgaBytes redOverBlue = TgaBytes::header(2, 1, 2, 24).add({255, 0, 0, 0, 0, 255});
+const Bytes redOverBlue = tgaFile(2, 1, 2, 24, {255, 0, 0, 0, 0, 255});
 
-unsigned spriteOf(const TgaBytes& picture)
+unsigned spriteOf(const Bytes& picture)
 {
-    return makeSpriteQuad(loadTexture(writeTempFile("sprite.tga", picture.bytes).c_str()));
+    ensureGlContext();
+    return makeSpriteQuad(loadTexture(writeTempFile("sprite.tga", picture).c_str()));
 }
 
 unsigned greySprite(std::uint8_t level)
 {
-    return spriteOf(TgaBytes::header(2, 1, 1, 24).add({level, level, level}));
+    return spriteOf(tgaFile(2, 1, 1, 24, {level, level, level}));
 }
 
 // The view: x from -16 to 16 m and y from -1 to 31 m, square on, so the field
@@ -35,20 +36,16 @@ constexpr double viewLeft = -16;
 constexpr double viewBottom = -1;
 constexpr double viewSide = 32;
 constexpr double pixelsPerMeter = testWindowSide / viewSide;
-constexpr int levelTolerance = 2;
 
-int pixelIndex(double x, double y)
+int redAt(const std::vector<std::uint8_t>& red, double x, double y)
 {
-    return static_cast<int>((y - viewBottom) * pixelsPerMeter) * testWindowSide +
-           static_cast<int>((x - viewLeft) * pixelsPerMeter);
+    return red[static_cast<int>((y - viewBottom) * pixelsPerMeter) * testWindowSide +
+               static_cast<int>((x - viewLeft) * pixelsPerMeter)];
 }
 
 // A rectangle of the world in meters and the red level it was drawn at.
 struct Patch {
-    double left;
-    double bottom;
-    double right;
-    double top;
+    double left, bottom, right, top;
     int level;
 };
 
@@ -56,124 +53,113 @@ struct Patch {
 // another just outside.
 void expectDrawn(const Patch& patch, const std::string& what)
 {
-    std::vector<std::uint8_t> red = readTestWindow(GL_RED);
+    constexpr int levelTolerance = 2;
     constexpr double step = 1.5 / pixelsPerMeter;
+    std::vector<std::uint8_t> red = readTestWindow(GL_RED);
     double x = (patch.left + patch.right) / 2;
     double y = (patch.bottom + patch.top) / 2;
     for (auto [atX, atY, inside] : {std::tuple{x, y, true}, {patch.left + step, y, true}, {patch.left - step, y, false},
                                     {patch.right - step, y, true}, {patch.right + step, y, false},
                                     {x, patch.bottom + step, true}, {x, patch.bottom - step, false},
                                     {x, patch.top - step, true}, {x, patch.top + step, false}})
-        EXPECT_EQ(std::abs(red[pixelIndex(atX, atY)] - patch.level) <= levelTolerance, inside)
-            << what << " at (" << atX << ", " << atY << ") shows " << int(red[pixelIndex(atX, atY)]);
+        EXPECT_EQ(std::abs(redAt(red, atX, atY) - patch.level) <= levelTolerance, inside)
+            << what << " at (" << atX << ", " << atY << ") shows " << redAt(red, atX, atY);
 }
 
-// Draws as the game does, back faces culled and depth tested, on black.
-class Drawing : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ensureGlContext();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(viewLeft, viewLeft + viewSide, viewBottom, viewBottom + viewSide, -viewSide, viewSide);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LEQUAL);
-        clear();
-    }
-    static void clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
-};
+// Draws as the game does, in white, back faces culled and depth tested, on black.
+void startDrawing()
+{
+    ensureGlContext();
+    glColor4f(1, 1, 1, 1);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(viewLeft, viewLeft + viewSide, viewBottom, viewBottom + viewSide, -viewSide, viewSide);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
 
 }
 
-TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPictures)
+// Only pictures the GL can take make textures; the texture holds the decoded
+// picture, and its sprite shows it the right way up to the viewer it faces.
+TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteShowsThemUpright)
 {
     for (auto [name, isTga] : {std::pair{"a.tga", true}, {"A.TGA", true}, {"archive.old.tGa", true},
                                {"a.tga.bak", false}, {"a.tgax", false}, {"tga", false}})
         EXPECT_EQ(hasTgaExtension(name), isTga) << name;
-
-    ensureGlContext();
-    EXPECT_EQ(loadTexture(writeTempFile("picture.tga.bak", redOverBlue.bytes).c_str()), 0u);
-    EXPECT_EQ(loadTexture(writeTempFile("grey.tga", TgaBytes::header(3, 2, 1, 8).add({1, 2}).bytes).c_str()), 0u);
-    EXPECT_NE(loadTexture(writeTempFile("picture.TGA", redOverBlue.bytes).c_str()), 0u);
-    // Well formed, but wider than any GL takes: refused, not drawn white.
-    TgaBytes tooWide = TgaBytes::header(10, 32767, 2, 32);
-    for (int run = 0; run < 2 * 32767 / 128; ++run)
-        tooWide.add({0xFF, 1, 2, 3, 4});
-    EXPECT_EQ(loadTexture(writeTempFile("wide.tga", tooWide.add({0xFD, 1, 2, 3, 4}).bytes).c_str()), 0u);
-}
-
-// The texture holds the decoded picture, and the quad shows it the right way up.
-TEST_F(Drawing, SpriteQuadFacesTheViewerWithThePictureUpright)
-{
+    startDrawing();
+    // The last is well formed, but wider than any GL takes: refused, not drawn white.
+    for (auto [name, picture, loads] :
+         {std::tuple{"picture.TGA", redOverBlue, true}, {"picture.tga.bak", redOverBlue, false},
+          {"grey.tga", tgaFile(3, 2, 1, 8, {1, 2}), false},
+          {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false}})
+        EXPECT_EQ(loadTexture(writeTempFile(name, picture).c_str()) != 0, loads) << name;
     glEnable(GL_TEXTURE_2D);
     glTranslatef(0, 8, 0);
     glScalef(16, 16, 1);
     glCallList(spriteOf(redOverBlue));
     glDisable(GL_TEXTURE_2D);
     std::vector<std::uint8_t> red = readTestWindow(GL_RED);
-    EXPECT_GT(red[pixelIndex(0, 12)], 200) << "the top of the picture must be red";
-    EXPECT_LT(red[pixelIndex(0, 4)], 50) << "the bottom of the picture must be blue";
+    EXPECT_GT(redAt(red, 0, 12), 200) << "the top of the picture must be red";
+    EXPECT_LT(redAt(red, 0, 4), 50) << "the bottom of the picture must be blue";
 }
 
 // Where each piece of scenery lands and how opaque it is, drawn with white
 // pictures; and each draw leaves the colour white and its switches off.
-TEST_F(Drawing, StageAndCloudBandLandWhereTheRulesSayAndLeaveTheStateAsTheyFoundIt)
+TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheState)
 {
     Stage& stage = Stage::instance();
     stage.backgroundList = stage.cloudList = stage.titleList = greySprite(255);
     stage.instructionsList = greySprite(128);
     stage.setBounds(playingField);
     CloudBand::instance().sprite = greySprite(255);
-    const Patch field{playingField.left, playingField.bottom, playingField.right, playingField.top, 255};
     const std::tuple<const char*, void (*)(), Patch> cases[] = {
-        {"backdrop", [] { Stage::instance().drawBackground(); }, field},
-        {"backdrop, bounds given right to left and bottom to top",
-         [] {
-             Stage::instance().setBounds(playingField.bottom, playingField.left, playingField.top, playingField.right);
-             Stage::instance().drawBackground();
-         },
-         field},
+        {"backdrop", [] { Stage::instance().drawBackground(); },
+         {playingField.left, playingField.bottom, playingField.right, playingField.top, 255}},
         {"cloud band: 25 m up, 0.75 m high, 12 m wide, 80 % opaque", [] { CloudBand::instance().draw(); },
          {-6, 24.625, 6, 25.375, 204}},
-        {"the nearest scenery cloud, 46 % opaque", [] { Stage::instance().drawScenery(); }, {-0.5, 24.5, 7.5, 26.5, 117}},
+        {"the nearest scenery cloud, 46 % opaque", [] { Stage::instance().drawScenery(); },
+         {-0.5, 24.5, 7.5, 26.5, 117}},
         {"title, 5 m to each side", [] { Stage::instance().drawTitle(5); }, {-5, 0, 5, 10, 255}},
         {"instructions, 5 m to each side", [] { Stage::instance().drawInstructions(5); }, {-5, 0, 5, 10, 128}},
     };
     for (const auto& [what, draw, wanted] : cases) {
-        clear();
+        startDrawing();
         std::vector<float> before = drawingState();
         draw();
         EXPECT_EQ(drawingState(), before) << what;
         expectDrawn(wanted, what);
     }
-    stage.setBounds(playingField);
 }
 
-TEST_F(Drawing, TwoSceneryCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
+// Translucent clouds, clear on their left and white on their right, drawn on
+// black; then white over them, first the backdrop, then the structure's plane.
+// The backdrop shows through the clear halves (clear texels write no depth)
+// but covers no cloud; the plane then covers the two clouds between the two.
+TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     Stage& stage = Stage::instance();
-    stage.backgroundList = greySprite(0);
-    stage.cloudList = greySprite(255);
+    stage.backgroundList = greySprite(255);
+    stage.cloudList = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     stage.setBounds(playingField);
-    // Which cloud centres show over what is drawn first.
-    auto cloudsSeenOver = [&stage](void (*drawFirst)()) {
-        clear();
-        drawFirst();
-        stage.drawScenery();
+    // Whether a cloud shows rather than white, a quarter of each cloud's width
+    // to the left (-1) or right (1) of its centre.
+    auto cloudsSeen = [&stage](int side) {
         std::vector<std::uint8_t> red = readTestWindow(GL_RED);
         std::vector<bool> seen;
         for (const SceneryCloud& cloud : stage.scenery)
-            seen.push_back(red[pixelIndex(cloud.x, cloud.y)] > 0);
+            seen.push_back(redAt(red, cloud.x + side * cloud.scaleX / 4, cloud.y) < 255);
         return seen;
     };
-    EXPECT_EQ(cloudsSeenOver([] { Stage::instance().drawBackground(); }), std::vector<bool>(stage.scenery.size(), true));
-    auto blackStructurePlane = [] {
-        glColor4f(0, 0, 0, 1);
-        glRectd(viewLeft, viewBottom, viewLeft + viewSide, viewBottom + viewSide);
-    };
-    EXPECT_EQ(cloudsSeenOver(blackStructurePlane), (std::vector<bool>{false, false, true, true, true, true, true}));
+    startDrawing();
+    stage.drawScenery();
+    stage.drawBackground();
+    EXPECT_EQ(cloudsSeen(-1), std::vector<bool>(stage.scenery.size(), false));
+    EXPECT_EQ(cloudsSeen(1), std::vector<bool>(stage.scenery.size(), true));
+    glRectd(viewLeft, viewBottom, viewLeft + viewSide, viewBottom + viewSide);
+    EXPECT_EQ(cloudsSeen(1), (std::vector<bool>{false, false, true, true, true, true, true}));
 }

@@ -1,0 +1,105 @@
+// The sound layer on SDL's "dummy" driver: a device that mixes in real time and
+// throws the result away, as on a machine whose sound is muted. Run from the
+// game's folder, the bank loads the shipped sounds.
+#include "audio/SoundBank.h"
+#include "tests/support/TempDir.h"
+
+#include <SDL2/SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <thread>
+#include <tuple>
+
+namespace {
+
+constexpr int bytesPerFrame = 2 * sizeof(std::int16_t);
+// A squeak must follow the click at once: it waits at most for the next buffer.
+constexpr int latestStartFrames = res::mixRate * 12 / 1000;
+constexpr auto aFewBuffers = std::chrono::milliseconds(100);
+std::atomic<int> largestMixBytes{0};
+
+SoundBank& loadedBank()
+{
+    static SoundBank& bank = []() -> SoundBank& {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        SoundBank::instance().load();
+        SoundBank::instance().finishLoading();
+        Mix_SetPostMix([](void*, Uint8*, int bytes) { largestMixBytes = std::max(largestMixBytes.load(), bytes); },
+                       nullptr);
+        return SoundBank::instance();
+    }();
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    return bank;
+}
+
+}
+
+TEST(SoundMixer, MixesAtTheGamesRateInBuffersShortEnoughForASqueakToFollowAClick)
+{
+    loadedBank();
+    std::tuple<int, Uint16, int> output;
+    ASSERT_EQ(Mix_QuerySpec(&std::get<0>(output), &std::get<1>(output), &std::get<2>(output)), 1);
+    EXPECT_EQ(output, std::make_tuple(res::mixRate, Uint16{AUDIO_S16SYS}, 2));
+    std::this_thread::sleep_for(aFewBuffers);
+    EXPECT_GT(largestMixBytes, 0);
+    EXPECT_LE(largestMixBytes / bytesPerFrame, latestStartFrames);
+    for (int signal : {SIGTERM, SIGINT}) // caught, they would not stop the game
+        EXPECT_EQ(std::signal(signal, SIG_DFL), SIG_DFL) << signal;
+}
+
+// Each sample sounds once on the channel of its index: another sample started
+// there cuts it off, while other channels sound on. The music loops apart.
+TEST(SoundBank, PlaysEachSoundOnceOnTheChannelOfItsIndexAndLoopsTheMusic)
+{
+    SoundBank& bank = loadedBank();
+    for (auto [index, name] :
+         {std::pair{0, res::squeakFile(1)}, {firstWinSound - 1, res::squeakFile(res::squeakCount)},
+          {firstWinSound, res::winSoundFile(1)}, {musicIndex - 1, res::winSoundFile(res::winSoundCount)},
+          {musicIndex, std::string(res::musicFile)}, {-1, ""}, {soundCount, ""}})
+        EXPECT_EQ(soundFileName(index), name) << index;
+    constexpr int win = firstWinSound + 4;
+    for (int index : {5, win, -1, musicIndex, soundCount})
+        bank.play(index);
+    Mix_Chunk* squeak = Mix_GetChunk(5);
+    SoundMixer::instance().playSample(5, bank.handles[6]);
+    bank.playMusic(1);
+    ASSERT_EQ(std::make_tuple(Mix_Playing(5), Mix_Playing(win), Mix_Playing(-1), Mix_PlayingMusic()),
+              std::make_tuple(1, 1, 2, 0));
+    EXPECT_NE(Mix_GetChunk(5), squeak);
+    bank.playMusic(0);
+    ASSERT_EQ(Mix_SetMusicPosition(Mix_MusicDuration(nullptr) - 0.05), 0);
+    Uint32 winMilliseconds = Mix_GetChunk(win)->alen / bytesPerFrame * 1000 / res::mixRate;
+    std::this_thread::sleep_for(std::chrono::milliseconds(winMilliseconds) + aFewBuffers);
+    EXPECT_EQ(std::make_tuple(Mix_Playing(win), Mix_PlayingMusic()), std::make_tuple(0, 1));
+}
+
+TEST(SoundMixer, StaysSilentForMissingAndBrokenFilesAndTellsOnlyTheFirst)
+{
+    SoundBank& bank = loadedBank();
+    SoundMixer& mixer = SoundMixer::instance();
+    std::string broken = writeTempFile("broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
+    // A whole little MIDI song: one note. The music is opened as MP3 only.
+    std::string song = writeTempFile("song.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k',
+                                                  0, 0, 0, 12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
+    static std::string told; // the mixer tells once a process, however often this runs
+    testing::internal::CaptureStderr();
+    std::vector<SoundHandle> handles = {
+        mixer.loadSample(tempPath("missing.wav").c_str()), mixer.loadSample(broken.c_str()),
+        mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr), mixer.openLoopingStream(song.c_str())};
+    told += testing::internal::GetCapturedStderr();
+    EXPECT_EQ(handles, std::vector<SoundHandle>(handles.size(), noSound));
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1);
+    EXPECT_NE(told.find("missing.wav"), std::string::npos) << told;
+    // Good sounds on no channel, and sounds never loaded, stay silent.
+    mixer.playSample(soundCount, bank.handles[0]);
+    mixer.playSample(-1, bank.handles[0]);
+    mixer.playSample(0, soundCount + 1000);
+    mixer.playStream(-1, bank.handles[musicIndex]);
+    mixer.playStream(0, soundCount + 1000);
+    EXPECT_EQ(std::make_tuple(Mix_Playing(-1), Mix_PlayingMusic()), std::make_tuple(0, 0));
+}
