@@ -37,14 +37,24 @@ void SoundBank::load()
     // Every sample plays on the channel of its own index, so there is one
     // channel for each sound.
     mixer.init(res::mixRate, soundCount);
+    finishLoading();
     handles.fill(noSound);
-    for (int index = 0; index < musicIndex; ++index)
-        handles[index] = mixer.loadSample(soundFileName(index).c_str());
+    sampleLoading_ = std::thread([this, &mixer] {
+        for (int index = 0; index < musicIndex; ++index)
+            handles[index] = mixer.loadSample(soundFileName(index).c_str());
+    });
     handles[musicIndex] = mixer.openLoopingStream(soundFileName(musicIndex).c_str());
+}
+
+void SoundBank::finishLoading()
+{
+    if (sampleLoading_.joinable())
+        sampleLoading_.join();
 }
 
 void SoundBank::play(int index)
 {
+    finishLoading();
     if (isSampleIndex(index))
         SoundMixer::instance().playSample(index, handles[index]);
 }

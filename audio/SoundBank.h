@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <thread>
 
 // Sound indices: 0 to 15 squeaks, 16 to 28 win sounds, 29 the music.
 constexpr int firstWinSound = res::squeakCount;
@@ -21,7 +22,12 @@ class SoundBank {
 public:
     static SoundBank& instance();
 
+    // Opens the device and the music at once; the samples are decoded on a
+    // thread of their own meanwhile, so the game shows its title without
+    // waiting for them.
     void load();
+    // Waits until every sample is decoded (play does that itself).
+    void finishLoading();
     void play(int index);
     void playMusic(int index);
 
@@ -29,4 +35,6 @@ public:
 
 private:
     SoundBank() = default;
+
+    std::thread sampleLoading_;
 };

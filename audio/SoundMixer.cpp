@@ -118,9 +118,8 @@ void SoundMixer::playStream(int channel, SoundHandle stream)
 
 void SoundMixer::reportOnce(const char* what, const char* fileName)
 {
-    if (reported_)
+    if (reported_.exchange(true))
         return;
-    reported_ = true;
     if (fileName == nullptr)
         std::fprintf(stderr, "Vorlund!: sound is off: %s (%s)\n", what, SDL_GetError());
     else

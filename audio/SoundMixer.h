@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -41,7 +42,7 @@ private:
 
     bool initialised_ = false;
     bool on_ = false;
-    bool reported_ = false;
+    std::atomic<bool> reported_ = false; // samples may be loaded on another thread
     int channelCount_ = 0;
     std::vector<Mix_Chunk*> samples_;
     std::vector<Mix_Music*> streams_;

@@ -20,6 +20,7 @@ SoundBank& loadedBank()
     static SoundBank& bank = [] () -> SoundBank& {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         SoundBank::instance().load();
+        SoundBank::instance().finishLoading();
         return SoundBank::instance();
     }();
     return bank;

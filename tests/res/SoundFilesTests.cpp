@@ -21,6 +21,7 @@ TEST(ShippedSounds, TheBankLoadsEverySoundItNamesEachOfItsKindsLengthUnclippedAn
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     SoundBank::instance().load();
+    SoundBank::instance().finishLoading();
     ASSERT_TRUE(SoundMixer::instance().isOn()) << "the dummy audio device did not open";
     struct Kind {
         int first;
