@@ -69,7 +69,7 @@ build_tests() {
 # timeout stays well above that but still ends a mutant that hangs.
 run_tests() {
   xvfb-run -a -s "-screen 0 1024x1024x24" \
-    ctest --test-dir "$build" --timeout 300 --stop-on-failure -E "$skipped" >>"$1" 2>&1
+    ctest --test-dir "$build" --timeout 300 --stop-on-failure --output-on-failure -E "$skipped" >>"$1" 2>&1
 }
 
 # Every mutant would look caught if the suite already failed without one.
