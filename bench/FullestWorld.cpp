@@ -21,14 +21,6 @@ constexpr int fallers = 20;
 constexpr float fallFrom = 30;
 constexpr float lastingSeconds = 1e9f;
 
-void link(Mass* a, Mass* b)
-{
-    auto* spring = new Spring();
-    spring->attach(a, b);
-    spring->restLength = spring->measure();
-    springList.add(spring);
-}
-
 // Four columns side by side; each row tied across, to the row below, and
 // braced by one diagonal.
 void buildTower()
@@ -36,19 +28,16 @@ void buildTower()
     std::vector<Mass*> balls;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            auto* ball = new Mass();
+            Mass* ball = massList.addBallAt((column - (columns - 1) / 2.0f) * columnGap, 1 + row * rowRise);
             ball->gravityY = 0;
-            ball->setX((column - (columns - 1) / 2.0f) * columnGap);
-            ball->setY(1 + row * rowRise);
-            massList.add(ball);
             balls.push_back(ball);
             if (column > 0)
-                link(balls[balls.size() - 2], ball);
+                springList.addAtRest(balls[balls.size() - 2], ball);
             if (row > 0)
-                link(balls[balls.size() - 1 - columns], ball);
+                springList.addAtRest(balls[balls.size() - 1 - columns], ball);
         }
         if (row > 0)
-            link(balls[(row - 1) * columns + row % columns], balls[row * columns + (row + 1) % columns]);
+            springList.addAtRest(balls[(row - 1) * columns + row % columns], balls[row * columns + (row + 1) % columns]);
     }
 }
 

@@ -41,6 +41,15 @@ void MassList::loadSprite()
     sprite = makeSpriteQuad(loadTexture(res::ballImage));
 }
 
+Mass* MassList::addBallAt(float x, float y)
+{
+    auto* ball = new Mass();
+    ball->setX(x);
+    ball->setY(y);
+    add(ball);
+    return ball;
+}
+
 void MassList::clearForces()
 {
     for (Mass* mass : elements_) {

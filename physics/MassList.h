@@ -10,6 +10,8 @@ class StrayBallHandler;
 class MassList : public OwningList<Mass> {
 public:
     void loadSprite();
+    // A new ball with the defaults at the place, added at the end.
+    Mass* addBallAt(float x, float y);
 
     void clearForces();
     // Moves every ball, grounds those that reach the ground, detaches those

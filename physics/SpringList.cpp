@@ -22,6 +22,15 @@ void SpringList::loadSprite()
     sprite = makeSpriteQuad(loadTexture(res::springImage));
 }
 
+Spring* SpringList::addAtRest(Mass* a, Mass* b)
+{
+    auto* spring = new Spring();
+    spring->attach(a, b);
+    spring->restLength = spring->measure();
+    add(spring);
+    return spring;
+}
+
 void SpringList::applyForces(float dt)
 {
     for (Spring* spring : elements_)

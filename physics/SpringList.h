@@ -9,6 +9,8 @@ class Mass;
 class SpringList : public OwningList<Spring> {
 public:
     void loadSprite();
+    // A new spring from a to b, at rest at the length between them now.
+    Spring* addAtRest(Mass* a, Mass* b);
 
     void applyForces(float dt);
     // Refreshes the cached geometry of every spring that pushes (active and not

@@ -30,18 +30,10 @@ constexpr std::array<Link, 6> links{{{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 2}, {1,
 void addStartingStructure(MassList& masses, SpringList& springs)
 {
     std::array<Mass*, ballPlaces.size()> balls{};
-    for (std::size_t i = 0; i < ballPlaces.size(); ++i) {
-        balls[i] = new Mass();
-        balls[i]->setX(ballPlaces[i].x);
-        balls[i]->setY(ballPlaces[i].y);
-        masses.add(balls[i]);
-    }
-    for (const Link& link : links) {
-        Spring* spring = new Spring();
-        spring->attach(balls[link.from], balls[link.to]);
-        spring->restLength = spring->measure();
-        springs.add(spring);
-    }
+    for (std::size_t i = 0; i < ballPlaces.size(); ++i)
+        balls[i] = masses.addBallAt(ballPlaces[i].x, ballPlaces[i].y);
+    for (const Link& link : links)
+        springs.addAtRest(balls[link.from], balls[link.to]);
 }
 
 void buildStartingStructure()

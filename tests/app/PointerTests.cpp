@@ -20,13 +20,8 @@ protected:
 
     void expectWorld(float x, float y) const
     {
-        EXPECT_NEAR(pointer.worldX, x, 1e-5) << "x";
-        EXPECT_NEAR(pointer.worldY, y, 1e-5) << "y";
-    }
-
-    void expectScroll(float velocityX) const
-    {
-        EXPECT_FLOAT_EQ(View::instance().scrollVelocityX(), velocityX);
+        EXPECT_NEAR(pointer.worldX, x, 1e-5);
+        EXPECT_NEAR(pointer.worldY, y, 1e-5);
     }
 
     Pointer pointer;
@@ -34,44 +29,33 @@ protected:
 
 }
 
-TEST_F(PointerTest, MapsTheWindowToTheWorldTheCameraSees)
+TEST_F(PointerTest, MotionMapsThroughTheCameraAndScrollsUnlessTheRightButtonAloneIsHeld)
 {
     expectWorld(0, 0); // before any motion
-    struct Case {
-        double x, y;
-        float worldX, worldY;
-    };
-    // The camera starts 5 m from the plane, looking at (0, 5).
-    for (Case c : {Case{400, 400, 0, 5}, Case{0, 0, -5, 10}, Case{800, 800, 5, 0}, Case{401, 400, 0.0125f, 5},
-                   Case{-300, 1200, -5, 0}}) {
-        pointer.setPosition(c.x, c.y);
-        expectWorld(c.worldX, c.worldY);
+    // The camera starts 5 m from the plane, looking at (0, 5): 0.0125 m a pixel.
+    const float cases[][4] = {{400, 400, 0, 5}, {0, 0, -5, 10}, {800, 800, 5, 0}, {401, 400, 0.0125f, 5}};
+    for (const auto& c : cases) {
+        pointer.onPassiveMotion(static_cast<int>(c[0]), static_cast<int>(c[1]));
+        expectWorld(c[2], c[3]);
     }
-    View::instance().move(0, 0, -1);
-    View::instance().update(0);
-    pointer.setPosition(0, 800);
-    expectWorld(-6, 0); // through the camera as it is now
-}
-
-TEST_F(PointerTest, MotionMapsThePointerAndScrollsUnlessTheRightButtonAloneIsHeld)
-{
     pointer.onPassiveMotion(-160, 400);
     expectWorld(-5, 5); // the world position stays on the window's border...
-    expectScroll(192);  // ...while the scroll sees where the pointer really is
+    EXPECT_FLOAT_EQ(View::instance().scrollVelocityX(), 192) << "...while the scroll sees the pointer itself";
     pointer.buttons = {GLUT_UP, GLUT_UP, GLUT_DOWN};
     pointer.onMotion(0, 800);
     expectWorld(-5, 0);
-    expectScroll(0);
+    EXPECT_EQ(View::instance().scrollVelocityY(), 0) << "the right button alone stops the scroll";
     pointer.buttons = {GLUT_DOWN, GLUT_UP, GLUT_DOWN};
     pointer.onMotion(0, 800);
-    expectScroll(24);
-    EXPECT_FLOAT_EQ(View::instance().scrollVelocityY(), 24);
-    pointer.buttons = {GLUT_UP, GLUT_UP, GLUT_DOWN};
-    pointer.onPassiveMotion(0, 400);
-    expectScroll(24);
+    EXPECT_EQ(View::instance().scrollVelocityY(), 24);
+    View::instance().move(0, 0, -1); // 6 m away and scrolled to the left end: camera at (-2, 6)
+    View::instance().edgeScroll(0, 400, false);
+    View::instance().update(1);
+    pointer.onPassiveMotion(0, 800);
+    expectWorld(-8, 0);
 }
 
-TEST_F(PointerTest, PressesMoveThroughTheScreensAndButtonsAreRecordedInTheirOwnEntries)
+TEST_F(PointerTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKeepTheirOwnEntries)
 {
     pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
     EXPECT_EQ(gameState, Title) << "a release never advances";
@@ -81,24 +65,12 @@ TEST_F(PointerTest, PressesMoveThroughTheScreensAndButtonsAreRecordedInTheirOwnE
     pointer.onMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 10, 10);
     EXPECT_EQ(gameState, Play);
     pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
+    for (int wheel : {3, 4, -1}) // no entry to write (the sanitizer build checks the bounds)
+        pointer.onMouse(wheel, GLUT_UP, 0, 0);
     EXPECT_EQ(gameState, Play);
     EXPECT_EQ(pointer.buttons, (std::array<std::int16_t, 3>{GLUT_DOWN, GLUT_DOWN, GLUT_UP}));
 
-    // The wheel arrives as further buttons, which have no entry to write (the
-    // sanitizer build checks the table's bounds).
-    for (int button : {3, 4, -1})
-        pointer.onMouse(button, GLUT_UP, 0, 0);
-    EXPECT_EQ(pointer.buttons, (std::array<std::int16_t, 3>{GLUT_DOWN, GLUT_DOWN, GLUT_UP}));
-}
-
-TEST_F(PointerTest, OnlyLowerCaseWAndSZoom)
-{
-    pointer.onKeyDown('w', 0, 0);
-    EXPECT_DOUBLE_EQ(View::instance().offsetZ(), -5.5);
-    pointer.onKeyDown('s', 0, 0);
-    pointer.onKeyDown('s', 0, 0);
-    EXPECT_DOUBLE_EQ(View::instance().offsetZ(), -4.5);
-    for (unsigned char key : {'W', 'S', 'a', ' ', '\x1b'})
+    for (unsigned char key : {'w', 's', 's', 'W', 'S', 'a', ' '})
         pointer.onKeyDown(key, 0, 0);
     pointer.onKeyUp(GLUT_KEY_UP, 0, 0);
     EXPECT_DOUBLE_EQ(View::instance().offsetZ(), -4.5);

@@ -15,31 +15,9 @@
 
 namespace {
 
-// The player's hand as the toolkit reports it, in window pixels through the
-// camera (5 m away to start with: one meter is 80 pixels).
+// Placement driven through the pointer as the toolkit drives it.
 class Placement : public PlayWorld {
 protected:
-    void SetUp() override
-    {
-        PlayWorld::SetUp();
-        Pointer::instance() = Pointer();
-        gameState = Play;
-    }
-
-    static void moveTo(float x, float y)
-    {
-        Pointer& pointer = Pointer::instance();
-        const View& view = View::instance();
-        int windowX = static_cast<int>(std::lround((x + view.offsetX()) * 80 + 400));
-        int windowY = static_cast<int>(std::lround(400 - (y + view.offsetY()) * 80));
-        if (pointer.buttons[GLUT_LEFT_BUTTON] == GLUT_DOWN || pointer.buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN)
-            pointer.onMotion(windowX, windowY);
-        else
-            pointer.onPassiveMotion(windowX, windowY);
-    }
-    static void press(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_DOWN, 0, 0); }
-    static void release(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_UP, 0, 0); }
-
     // A left drag of the crawler at (fromX, fromY) to (toX, toY), not yet released.
     static Crawler* drag(float fromX, float fromY, float toX, float toY)
     {

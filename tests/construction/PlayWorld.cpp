@@ -1,5 +1,7 @@
 #include "tests/construction/PlayWorld.h"
 
+#include "app/Game.h"
+#include "app/Pointer.h"
 #include "app/View.h"
 #include "audio/SoundBank.h"
 #include "construction/CrawlerList.h"
@@ -12,7 +14,9 @@
 #include "tests/physics/TestStructure.h"
 #include "text/MessageBoard.h"
 
+#include <GL/freeglut.h>
 #include <SDL2/SDL_mixer.h>
+#include <cmath>
 #include <cstdlib>
 
 void PlayWorld::SetUpTestSuite()
@@ -25,6 +29,8 @@ void PlayWorld::SetUp()
 {
     Stage::instance().setBounds(playingField);
     View::instance() = View();
+    Pointer::instance() = Pointer();
+    gameState = Play;
     linkedMassList = &massList;
     linkedSpringList = &springList;
     massList.strayBallHandler = &strayBallCatcher;
@@ -49,24 +55,6 @@ void clearPlay()
     Mix_HaltChannel(-1);
 }
 
-Mass* PlayWorld::addBall(float x, float y)
-{
-    auto* ball = new Mass();
-    ball->setX(x);
-    ball->setY(y);
-    massList.add(ball);
-    return ball;
-}
-
-Spring* PlayWorld::join(Mass* a, Mass* b)
-{
-    auto* spring = new Spring();
-    spring->attach(a, b);
-    spring->restLength = spring->measure();
-    springList.add(spring);
-    return spring;
-}
-
 Crawler* PlayWorld::addCrawler(float x, float y, CrawlerState state)
 {
     auto* crawler = new Crawler();
@@ -84,4 +72,31 @@ std::vector<int> PlayWorld::soundsPlaying()
         if (Mix_Playing(channel))
             channels.push_back(channel);
     return channels;
+}
+
+void PlayWorld::moveToPixel(int x, int y)
+{
+    Pointer& pointer = Pointer::instance();
+    if (pointer.buttons[GLUT_LEFT_BUTTON] == GLUT_DOWN || pointer.buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN)
+        pointer.onMotion(x, y);
+    else
+        pointer.onPassiveMotion(x, y);
+}
+
+void PlayWorld::moveTo(float x, float y)
+{
+    const View& view = View::instance();
+    double pixelsPerMeter = 400 / view.halfExtent();
+    moveToPixel(static_cast<int>(std::lround((x + view.offsetX()) * pixelsPerMeter + 400)),
+                static_cast<int>(std::lround(400 - (y + view.offsetY()) * pixelsPerMeter)));
+}
+
+void PlayWorld::press(int button)
+{
+    Pointer::instance().onMouse(button, GLUT_DOWN, 0, 0);
+}
+
+void PlayWorld::release(int button)
+{
+    Pointer::instance().onMouse(button, GLUT_UP, 0, 0);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "construction/Crawler.h"
+#include "physics/MassList.h"
+#include "physics/SpringList.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-class Mass;
-class Spring;
 
 // The game's own lists and placement, wired as play wires them (without
 // sprites), empty at the start of each test and emptied again after it, with
@@ -18,11 +18,20 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static Mass* addBall(float x, float y);
-    static Spring* join(Mass* a, Mass* b);
+public:
+    static Mass* addBall(float x, float y) { return massList.addBallAt(x, y); }
+    static Spring* join(Mass* a, Mass* b) { return springList.addAtRest(a, b); }
     static Crawler* addCrawler(float x, float y, CrawlerState state = Falling);
     // The sounds playing now, by channel (each sound plays on its own index).
     static std::vector<int> soundsPlaying();
+
+    // The player's hand as the toolkit reports it: window pixels (a motion
+    // with a button held or not), and presses and releases of a button.
+    static void moveToPixel(int x, int y);
+    // To where the world point shows through the camera as it now is.
+    static void moveTo(float x, float y);
+    static void press(int button = 0);
+    static void release(int button = 0);
 };
 
 // Empties the game's lists and lets go of whatever the player held.

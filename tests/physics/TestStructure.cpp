@@ -1,8 +1,6 @@
 #include "tests/physics/TestStructure.h"
 
 #include "graphics/Stage.h"
-#include "physics/Mass.h"
-#include "physics/Spring.h"
 #include "physics/StructureStep.h"
 
 TestStructure::TestStructure()
@@ -13,24 +11,6 @@ TestStructure::TestStructure()
 TestStructure::~TestStructure()
 {
     emptyLists(masses, springs);
-}
-
-Mass* TestStructure::addBall(float x, float y)
-{
-    Mass* ball = new Mass();
-    ball->setX(x);
-    ball->setY(y);
-    masses.add(ball);
-    return ball;
-}
-
-Spring* TestStructure::addSpring(Mass* a, Mass* b)
-{
-    Spring* spring = new Spring();
-    spring->attach(a, b);
-    spring->restLength = spring->measure();
-    springs.add(spring);
-    return spring;
 }
 
 void TestStructure::runFrames(float frameTime, int frames)

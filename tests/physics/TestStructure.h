@@ -3,8 +3,6 @@
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 
-class Mass;
-class Spring;
 
 // A structure that belongs to one test, on the game's playing field. Unlike
 // the game's lists, which live until the program ends, it destroys whatever is
@@ -16,9 +14,8 @@ struct TestStructure {
     TestStructure& operator=(const TestStructure&) = delete;
     ~TestStructure();
 
-    Mass* addBall(float x, float y);
-    // Attached from a to b, at rest at its present length.
-    Spring* addSpring(Mass* a, Mass* b);
+    Mass* addBall(float x, float y) { return masses.addBallAt(x, y); }
+    Spring* addSpring(Mass* a, Mass* b) { return springs.addAtRest(a, b); }
     // Frames of the given length as the game steps the structure.
     void runFrames(float frameTime, int frames);
 
