@@ -70,9 +70,15 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     held.state = Held;
     held.copyFrom(left);
     held.sprite = paintedSprite(0, 0, 1);
+    for (std::size_t i = 1; i < crawlerList.size(); ++i) // however long the first frame, none falls into view
+        crawlerList.at(i)->setY(1000);
     Crawler& falling = *crawlerList.at(1);
+    Crawler& onTheStructure = *crawlerList.at(2);
+    onTheStructure.state = Approaching; // jumps onto the ball where the step has just moved it
+    onTheStructure.target = &lower;
+    onTheStructure.setX(lower.x);
+    massList.at(3)->setX(9); // past the right side: it becomes a crawler
     float lowerY = lower.y;
-    float fallingY = falling.y;
 
     GLint depth = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
@@ -80,7 +86,9 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     GLint depthAfter = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
     EXPECT_EQ(depthAfter, depth);
-    EXPECT_TRUE(lower.y < lowerY && falling.y < fallingY) << "the structure and the crawlers were stepped";
+    EXPECT_TRUE(lower.y < lowerY && falling.y < 1000) << "the structure and the crawlers were stepped";
+    EXPECT_EQ(onTheStructure.y, lower.y) << "the crawlers after the structure";
+    EXPECT_EQ(crawlerList.size(), 101u) << "a stray ball comes back as a crawler";
     EXPECT_GT(View::instance().offsetX(), 0) << "the camera scrolled left";
     EXPECT_GT(MessageBoard::instance().messages.back().time, 0) << "the messages were advanced";
     EXPECT_EQ(shownAt(right), (std::array<std::uint8_t, 3>{255, 0, 0})) << "a ball covers its springs' ends";

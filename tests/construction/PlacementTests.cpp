@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "app/Pointer.h"
 #include "app/View.h"
+#include "audio/SoundBank.h"
 #include "construction/CrawlerList.h"
 #include "construction/HoverAndPreview.h"
 #include "construction/Placement.h"
@@ -11,6 +12,7 @@
 #include "text/MessageBoard.h"
 
 #include <GL/freeglut.h>
+#include <SDL2/SDL_mixer.h>
 #include <cmath>
 
 namespace {
@@ -33,7 +35,7 @@ protected:
 
 TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndShowsItsHeight)
 {
-    join(addBall(-1, 2), addBall(1, 2));
+    addJoinedBalls(-1, 2, 1, 2);
     massList.topHeight = 2;
     Crawler* crawler = addCrawler(0.25f, 3.3f, Falling);
     crawler->velocityY = -3;
@@ -69,11 +71,25 @@ TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndShowsItsH
     EXPECT_TRUE(message.text == "3.0 meters!" && message.x == 0 && message.y == 3);
     EXPECT_EQ(soundsPlaying().size(), 2u) << "the squeak and one win sound";
 
-    massList.topHeight = 3.1f; // a drop below the top shows nothing
+    massList.topHeight = 2.5f; // a drop at the top shows nothing
     drag(0, 5, 0, 2.5f);
     release();
     EXPECT_EQ(massList.size(), 4u);
     EXPECT_EQ(MessageBoard::instance().messages.size(), 1u);
+}
+
+TEST_F(Placement, EveryPickUpPlaysASqueakAndEveryNewHeightOneWinSound)
+{
+    addJoinedBalls(-1, 2, 1, 2);
+    for (int drop = 0; drop < 100; ++drop) { // enough draws to reach both ends of each range
+        Mix_HaltChannel(-1);
+        drag(0, 5, 0, 3);
+        std::vector<int> squeak = soundsPlaying();
+        ASSERT_TRUE(squeak.size() == 1 && squeak[0] < firstWinSound) << drop;
+        release();
+        std::vector<int> heard = soundsPlaying();
+        ASSERT_TRUE(heard.size() == 2 && heard[1] >= firstWinSound && heard[1] < musicIndex) << drop;
+    }
 }
 
 TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMeters)
@@ -99,7 +115,7 @@ TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMe
 
 TEST_F(Placement, SpringsOverThreeMetersAreRejectedAndTheCrawlerDropsBackIntoPlay)
 {
-    join(addBall(-2, 0.5f), addBall(2, 0.5f));
+    addJoinedBalls(-2, 0.5f, 2, 0.5f);
     Crawler* crawler = drag(0, 4, -2, 3.5f); // 3 m from one ball, 5 from the other
     EXPECT_TRUE(previewA->rejected && previewB->rejected && !crawler->hidden);
     moveTo(-0.5f, 0.5f);
@@ -142,7 +158,7 @@ TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheSt
 
 TEST_F(Placement, ARightReleaseEndsALeftDragAndTheScreenAdvancingPressIsConsumed)
 {
-    join(addBall(-1, 2), addBall(1, 2));
+    addJoinedBalls(-1, 2, 1, 2);
     drag(0, 4, 0, 3);
     press(GLUT_RIGHT_BUTTON);
     EXPECT_EQ(massList.size(), 2u) << "a right press builds nothing";
@@ -170,7 +186,7 @@ TEST_F(Placement, WithFewerThanTwoBallsNothingIsPreviewedAndALostReleaseIsFinish
     release();
     EXPECT_TRUE(crawler->state == Falling && springList.size() == 0);
 
-    join(addBall(-1, 2), addBall(1, 2));
+    addJoinedBalls(-1, 2, 1, 2);
     drag(0, 5, 0, 3);
     Crawler* next = addCrawler(2, 5);
     Pointer::instance().buttons[GLUT_LEFT_BUTTON] = GLUT_UP; // its release never reached the game

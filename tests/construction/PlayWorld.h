@@ -21,6 +21,12 @@ protected:
 public:
     static Mass* addBall(float x, float y) { return massList.addBallAt(x, y); }
     static Spring* join(Mass* a, Mass* b) { return springList.addAtRest(a, b); }
+    // Two balls added in this order, joined by a spring.
+    static void addJoinedBalls(float ax, float ay, float bx, float by)
+    {
+        Mass* first = addBall(ax, ay);
+        join(first, addBall(bx, by));
+    }
     static Crawler* addCrawler(float x, float y, CrawlerState state = Falling);
     // The sounds playing now, by channel (each sound plays on its own index).
     static std::vector<int> soundsPlaying();

@@ -30,6 +30,7 @@ TEST(MassList, NearestTwoRanksActiveBallsByDistanceThenListOrder)
     Mass* tied = structure.addBall(2, 0);
     EXPECT_EQ(nearestTwo(structure.masses, 0, 0), (Pair{upper, tied})) << "a tie keeps list order";
     EXPECT_EQ(nearestTwo(structure.masses, 1.9f, 0), (Pair{tied, upper})) << "a nearer ball moves the first down";
+    EXPECT_EQ(nearestTwo(structure.masses, 0, 3.6f), (Pair{farther, upper})) << "and keeps its distance";
     upper->active = false;
     EXPECT_EQ(nearestTwo(structure.masses, 0, 0), (Pair{tied, farther}));
     tied->active = false;
@@ -130,11 +131,12 @@ TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
     structure.masses.strayBallHandler = &catcher;
     catcher.springs = &structure.springs;
     Mass* onBound = structure.addBall(-8, 3);
+    Mass* onRightBound = structure.addBall(8, 3);
     Mass* leaving = structure.addBall(-8.001f, 9);
     leaving->velocityX = -1;
     Mass* next = structure.addBall(8.5f, 0.1f); // grounded and detached in one step
     Mass* last = structure.addBall(0, 4);
-    for (Mass* ball : {onBound, leaving, last})
+    for (Mass* ball : {onBound, onRightBound, leaving, last})
         ball->grounded = true;
     Spring* kept = structure.addSpring(onBound, last);
     structure.addSpring(leaving, onBound);
@@ -149,8 +151,8 @@ TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
     EXPECT_EQ(catcher.caught[0], (std::array<float, 4>{-8.001f, 9, -1, 0.25f}));
     EXPECT_EQ(catcher.caught[1][0], 8.5f);
     EXPECT_EQ(catcher.springsLeft, 3u) << "its springs are gone before the handler sees it";
-    ASSERT_EQ(structure.masses.size(), 2u);
-    EXPECT_TRUE(structure.masses.at(0) == onBound && structure.masses.at(1) == last);
+    ASSERT_EQ(structure.masses.size(), 3u);
+    EXPECT_TRUE(structure.masses.at(0) == onBound && structure.masses.at(1) == onRightBound);
     EXPECT_EQ(structure.masses.topHeight, 4.0f) << "stepped after the detach, the leaving ball not counted";
     ASSERT_EQ(structure.springs.size(), 3u);
     EXPECT_TRUE(structure.springs.at(0) == kept && structure.springs.at(1) == preview && structure.springs.at(2) == alsoKept);
