@@ -36,7 +36,6 @@ void Stage::loadScreens()
     backgroundTexture = loadTexture(res::backgroundImage);
     backgroundList = makeSpriteQuad(backgroundTexture);
     titleList = makeSpriteQuad(loadTexture(res::titleImage));
-    instructionsList = makeSpriteQuad(loadTexture(res::instructionsImage));
     cloudList = makeSpriteQuad(loadTexture(res::cloudImage));
 }
 
@@ -94,8 +93,12 @@ void Stage::drawTitle(double halfExtent) const
     drawScreen(titleList, halfExtent);
 }
 
-void Stage::drawInstructions(double halfExtent) const
+// The instructions picture is loaded the first time it is shown: the title
+// shows that much sooner after start-up, and nobody sees the difference.
+void Stage::drawInstructions(double halfExtent)
 {
+    if (instructionsList == 0)
+        instructionsList = makeSpriteQuad(loadTexture(res::instructionsImage));
     drawScreen(instructionsList, halfExtent);
 }
 

@@ -41,7 +41,7 @@ public:
     // The screens fill the square of the world plane, halfExtent meters to each
     // side of x = 0 and from the ground up, that the camera sees.
     void drawTitle(double halfExtent) const;
-    void drawInstructions(double halfExtent) const;
+    void drawInstructions(double halfExtent);
 
     double top = 0;
     double right = 0;
