@@ -48,8 +48,8 @@ protected:
     void key(const std::string& keyName) const; // "w", "Escape"...: pressed and let go
     // Differs from the picture in fewer pixels than play does from its backdrop.
     bool shows(const Picture& expected, std::chrono::milliseconds limit = reactionLimit) const;
-    // Play's backdrop from the camera, fitting it better than from one half a metre
-    // off any way: the sky changes little across, so the structure alone differs more.
+    // Play's backdrop from the camera, fitting it better than from one half a metre off across or in depth: the
+    // sky changes little across, so the structure alone differs more (up or down, clouds drifting by do too).
     bool showsCamera(Camera camera, std::chrono::milliseconds limit = reactionLimit) const;
 
     unsigned long window = 0;
