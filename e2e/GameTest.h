@@ -1,69 +1,60 @@
 #pragma once
 
 #include "app/View.h"
-#include "e2e/GameProcess.h"
-#include "e2e/Picture.h"
-#include "e2e/XConnection.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
+#include <vector>
 
 using namespace std::chrono_literals;
 
-// How long the game may take to show what a test waits for; sanitizer builds
-// draw a frame in a fraction of that.
+// What the 800x800 window shows, or should: 0xRRGGBB pixels, top row first.
+using Picture = std::vector<std::uint32_t>;
+// In meters: screens fill what the starting camera sees, play's backdrop the field.
+struct Area { double left, right, bottom, top; };
+struct Camera { double x, y, distance; };
+constexpr Camera startingCamera{0, 5, 5};
+constexpr Area startingView{-5, 5, 0, 10}, field{-8, 8, 0, 30};
+inline const std::string titlePicture = "res/images/titlescreen.tga", backdropPicture = "res/images/background.tga",
+                         instructionsPicture = "res/images/instructions.tga";
 constexpr auto reactionLimit = 5s;
 
-// The game's own pictures, in the source folder the tests run from.
-inline const std::string titlePicture = "res/images/titlescreen.tga";
-inline const std::string instructionsPicture = "res/images/instructions.tga";
-inline const std::string backdropPicture = "res/images/background.tga";
-
-// Polls the condition until it holds or the time is up; true if it held.
+// A TGA picture over the area as the camera shows it, at pixel centres; white if unreadable, as a bare sprite.
+Picture seen(const std::string& tgaFile, Area area, Camera camera);
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = reactionLimit);
 
-// A report of AddressSanitizer, UndefinedBehaviorSanitizer or LeakSanitizer.
-bool hasSanitizerReport(const std::string& errors);
-
-// Each test starts the real game and plays it through the X server as a player
-// does: the pointer, its buttons and the keyboard in, only what the window shows
-// out. The game must still run when the test ends; it is then ended, and a
-// sanitizer's report in its error output fails the test.
+// Each test plays the real game on the X display as a player: input goes in through XTEST, only what the window
+// shows comes out. A game with a window must run on, then exit with 0 when closed, free of sanitizer reports.
 class GameTest : public ::testing::Test {
 protected:
-    static constexpr int side = View::windowSize;
-    static constexpr int centre = side / 2;
+    static constexpr int side = View::windowSize, centre = side / 2;
 
-    // In the source folder by default, where the game's own res/ is. True once
-    // its window is on the display.
+    // In the folder, where the game reads ./res; true once its window shows.
     bool start(const std::filesystem::path& folder = std::filesystem::current_path());
     void TearDown() override;
+    int exitStatus(); // -1 while the game runs or when a signal ended it
+    std::string errors() const;
+    long residentKilobytes() const;
 
-    Picture grab() const { return x.grab(window); }
-    void click(unsigned button = 1);
-    // Taps each letter's key with the pointer in the window, where the keyboard
-    // goes, and syncs after each: the toolkit takes a release that it reads with
-    // the key down again for auto-repeat, and drops that press.
-    void type(const std::string& letters);
-    // Returns once the game has handled every event sent so far: the window's
-    // size is nudged, and the game, holding its size, puts it back only when it
-    // comes to that event, after all the earlier ones.
-    bool sync();
-    bool showsScreen(const Picture& screen) const;
-    bool showsField(const Picture& field) const;
-    // Play shows the backdrop from this camera, fitting it better than from a
-    // camera half a metre off along any axis.
+    bool keepsItsSizeWhenResizedTo(int width, int height) const;
+    Picture grab() const; // empty unless the window is 800x800
+    void movePointer(int x, int y) const; // in window pixels, maybe outside it
+    void button(unsigned button, bool down) const;
+    void click(unsigned which = 1) const { button(which, true); button(which, false); }
+    void key(const std::string& keyName) const; // "w", "Escape"...: pressed and let go
+    // Differs from the picture in fewer pixels than play does from its backdrop.
+    bool shows(const Picture& expected, std::chrono::milliseconds limit = reactionLimit) const;
+    // Play's backdrop from the camera, fitting it better than from one half a metre off across or in depth: the
+    // sky changes little across, so the structure alone differs more (up or down, clouds drifting by do too).
     bool showsCamera(Camera camera, std::chrono::milliseconds limit = reactionLimit) const;
 
-    // One connection for the whole program: the X server resets itself when its
-    // last client leaves and refuses connections meanwhile, so games started
-    // one after another would find it closed.
-    static XConnection x;
-    std::unique_ptr<GameProcess> process;
-    WindowId window = 0;
+    unsigned long window = 0;
+
+private:
+    int pid_ = -1, status_ = 0;
+    std::string errorFile_;
 };
