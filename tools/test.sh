@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Vorlund! twice, plain and with AddressSanitizer + UndefinedBehaviorSanitizer,
-# and runs every test in both under a private Xvfb display.
+# runs every test in both under a private Xvfb display, then fuzzes the picture reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
