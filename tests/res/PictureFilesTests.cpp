@@ -9,18 +9,14 @@
 #include <algorithm>
 #include <tuple>
 
-namespace {
-
 // What the outermost texels must be. The game repeats textures at their edges,
 // so a sprite's border must be clear or the opposite edge bleeds into view; a
 // spring is one unbroken strip from end to end, so only its sides are clear.
+// The backdrop and the screens are stretched over the field and the window.
 enum Border { Opaque, Clear, ClearSides };
 
-}
-
-// The backdrop is stretched over the 16 x 30 m field, the screens over the
-// square window; a ball or a crawler is drawn as wide as its square; the
-// selector shows the hovered crawler through its middle.
+// A ball or a crawler is drawn as wide as its square; the selector shows the
+// hovered crawler through its middle.
 TEST(ShippedPictures, LoadAtTheirSizesWithTheBordersAndMiddlesTheGameNeeds)
 {
     ensureGlContext();
@@ -42,12 +38,12 @@ TEST(ShippedPictures, LoadAtTheirSizesWithTheBordersAndMiddlesTheGameNeeds)
         glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
         auto at = [&](int x, int y) { return alpha[static_cast<std::size_t>(y) * width + x]; };
         int clearSides = 0;
+        int clearEnds = 0;
         int solidMiddleColumn = 0;
         for (int y = 0; y < height; ++y) {
             clearSides += (at(0, y) == 0) + (at(width - 1, y) == 0);
             solidMiddleColumn += at(width / 2, y) == 255;
         }
-        int clearEnds = 0;
         for (int x = 0; x < width; ++x)
             clearEnds += (at(x, 0) == 0) + (at(x, height - 1) == 0);
         bool opaque = std::count(alpha.begin(), alpha.end(), 255) == width * height;
