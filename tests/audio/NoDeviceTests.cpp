@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+// Run from the game's folder, the bank finds every file and loads none; the
+// mixer says so once a process, however often this runs.
 TEST(NoAudioDevice, EverythingRunsSilentlyWithNullHandlesAndSaysSoOnce)
 {
     setenv("SDL_AUDIODRIVER", "vorlund-no-such-driver", 1);
-    SoundMixer& mixer = SoundMixer::instance();
-    SoundBank& bank = SoundBank::instance();
-    static std::string told; // the mixer tells once a process, however often this runs
+    static std::string told;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(mixer.init(res::mixRate, soundCount));
-    // Run from the game's folder, the bank finds every file, and loads none.
+    EXPECT_FALSE(SoundMixer::instance().init(res::mixRate, soundCount));
+    SoundBank& bank = SoundBank::instance();
     bank.load();
     bank.finishLoading();
     told += testing::internal::GetCapturedStderr();
@@ -24,6 +24,4 @@ TEST(NoAudioDevice, EverythingRunsSilentlyWithNullHandlesAndSaysSoOnce)
     for (int index = -1; index <= soundCount; ++index)
         bank.play(index);
     bank.playMusic(0);
-    mixer.playSample(0, 1);
-    mixer.playStream(musicIndex, 1);
 }

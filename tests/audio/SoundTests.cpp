@@ -1,6 +1,5 @@
-// The sound layer on SDL's "dummy" driver: a device that mixes in real time and
-// throws the result away, as on a machine whose sound is muted. Run from the
-// game's folder, the bank loads the shipped sounds.
+// The sound layer on SDL's "dummy" driver, which mixes in real time and throws
+// the result away. Run from the game's folder, the bank loads the shipped sounds.
 #include "audio/SoundBank.h"
 #include "tests/support/TempDir.h"
 

@@ -1,5 +1,4 @@
-// Pictures made into textures and sprites, and the stage drawn with them into
-// the test window (under Xvfb), read back pixel by pixel.
+// Textures, sprites and the stage drawn into the test window, read back pixel by pixel.
 #include "graphics/CloudBand.h"
 #include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
@@ -11,6 +10,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <tuple>
 
@@ -21,7 +21,6 @@ const Bytes redOverBlue = tgaFile(2, 1, 2, 24, {255, 0, 0, 0, 0, 255});
 
 unsigned spriteOf(const Bytes& picture)
 {
-    ensureGlContext();
     return makeSpriteQuad(loadTexture(writeTempFile("sprite.tga", picture).c_str()));
 }
 
@@ -30,8 +29,7 @@ unsigned greySprite(std::uint8_t level)
     return spriteOf(tgaFile(2, 1, 1, 24, {level, level, level}));
 }
 
-// The view: x from -16 to 16 m and y from -1 to 31 m, square on, so the field
-// lies well inside the window at 25 pixels a meter.
+// The view: x from -16 to 16 m and y from -1 to 31 m, 25 pixels a meter.
 constexpr double viewLeft = -16;
 constexpr double viewBottom = -1;
 constexpr double viewSide = 32;
@@ -41,29 +39,6 @@ int redAt(const std::vector<std::uint8_t>& red, double x, double y)
 {
     return red[static_cast<int>((y - viewBottom) * pixelsPerMeter) * testWindowSide +
                static_cast<int>((x - viewLeft) * pixelsPerMeter)];
-}
-
-// A rectangle of the world in meters and the red level it was drawn at.
-struct Patch {
-    double left, bottom, right, top;
-    int level;
-};
-
-// The window shows the patch's level just inside each of its edges, and
-// another just outside.
-void expectDrawn(const Patch& patch, const std::string& what)
-{
-    constexpr int levelTolerance = 2;
-    constexpr double step = 1.5 / pixelsPerMeter;
-    std::vector<std::uint8_t> red = readTestWindow(GL_RED);
-    double x = (patch.left + patch.right) / 2;
-    double y = (patch.bottom + patch.top) / 2;
-    for (auto [atX, atY, inside] : {std::tuple{x, y, true}, {patch.left + step, y, true}, {patch.left - step, y, false},
-                                    {patch.right - step, y, true}, {patch.right + step, y, false},
-                                    {x, patch.bottom + step, true}, {x, patch.bottom - step, false},
-                                    {x, patch.top - step, true}, {x, patch.top + step, false}})
-        EXPECT_EQ(std::abs(redAt(red, atX, atY) - patch.level) <= levelTolerance, inside)
-            << what << " at (" << atX << ", " << atY << ") shows " << redAt(red, atX, atY);
 }
 
 // Draws as the game does, in white, back faces culled and depth tested, on black.
@@ -108,31 +83,40 @@ TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteSh
     EXPECT_LT(redAt(red, 0, 4), 50) << "the bottom of the picture must be blue";
 }
 
-// Where each piece of scenery lands and how opaque it is, drawn with white
-// pictures; and each draw leaves the colour white and its switches off.
+// Drawn with white pictures, each piece of scenery shows its opacity just inside
+// each edge and not just outside; each leaves the colour white, its switches off.
 TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheState)
 {
+    startDrawing();
     Stage& stage = Stage::instance();
     stage.backgroundList = stage.cloudList = stage.titleList = greySprite(255);
     stage.instructionsList = greySprite(128);
     stage.setBounds(playingField);
     CloudBand::instance().sprite = greySprite(255);
-    const std::tuple<const char*, void (*)(), Patch> cases[] = {
+    // What each draws: the left, bottom, right and top of a patch, and its level.
+    const std::tuple<const char*, void (*)(), std::array<double, 4>, int> cases[] = {
         {"backdrop", [] { Stage::instance().drawBackground(); },
-         {playingField.left, playingField.bottom, playingField.right, playingField.top, 255}},
+         {playingField.left, playingField.bottom, playingField.right, playingField.top}, 255},
         {"cloud band: 25 m up, 0.75 m high, 12 m wide, 80 % opaque", [] { CloudBand::instance().draw(); },
-         {-6, 24.625, 6, 25.375, 204}},
+         {-6, 24.625, 6, 25.375}, 204},
         {"the nearest scenery cloud, 46 % opaque", [] { Stage::instance().drawScenery(); },
-         {-0.5, 24.5, 7.5, 26.5, 117}},
-        {"title, 5 m to each side", [] { Stage::instance().drawTitle(5); }, {-5, 0, 5, 10, 255}},
-        {"instructions, 5 m to each side", [] { Stage::instance().drawInstructions(5); }, {-5, 0, 5, 10, 128}},
+         {-0.5, 24.5, 7.5, 26.5}, 117},
+        {"title, 5 m to each side", [] { Stage::instance().drawTitle(5); }, {-5, 0, 5, 10}, 255},
+        {"instructions, 5 m to each side", [] { Stage::instance().drawInstructions(5); }, {-5, 0, 5, 10}, 128},
     };
-    for (const auto& [what, draw, wanted] : cases) {
+    constexpr double step = 1.5 / pixelsPerMeter;
+    for (const auto& [what, draw, patch, level] : cases) {
         startDrawing();
         std::vector<float> before = drawingState();
         draw();
         EXPECT_EQ(drawingState(), before) << what;
-        expectDrawn(wanted, what);
+        std::vector<std::uint8_t> red = readTestWindow(GL_RED);
+        auto [left, bottom, right, top] = patch;
+        for (double inwards : {step, -step})
+            for (auto [x, y] : {std::pair{left + inwards, (bottom + top) / 2}, {right - inwards, (bottom + top) / 2},
+                                {(left + right) / 2, bottom + inwards}, {(left + right) / 2, top - inwards}})
+                EXPECT_EQ(std::abs(redAt(red, x, y) - level) <= 2, inwards > 0)
+                    << what << " at (" << x << ", " << y << ") shows " << redAt(red, x, y);
     }
 }
 
@@ -142,12 +126,12 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
 // but covers no cloud; the plane then covers the two clouds between the two.
 TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
+    startDrawing();
     Stage& stage = Stage::instance();
     stage.backgroundList = greySprite(255);
     stage.cloudList = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     stage.setBounds(playingField);
-    // Whether a cloud shows rather than white, a quarter of each cloud's width
-    // to the left (-1) or right (1) of its centre.
+    // Whether each cloud shows, a quarter of its width left (-1) or right (1) of its centre.
     auto cloudsSeen = [&stage](int side) {
         std::vector<std::uint8_t> red = readTestWindow(GL_RED);
         std::vector<bool> seen;
@@ -155,7 +139,6 @@ TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
             seen.push_back(redAt(red, cloud.x + side * cloud.scaleX / 4, cloud.y) < 255);
         return seen;
     };
-    startDrawing();
     stage.drawScenery();
     stage.drawBackground();
     EXPECT_EQ(cloudsSeen(-1), std::vector<bool>(stage.scenery.size(), false));

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-// The tests' window, as large as the game's: opened once (under Xvfb in the
-// test run) and kept, so that tests can make textures and lists and draw.
+// The tests' window, as large as the game's, opened once (under Xvfb) and kept.
 constexpr int testWindowSide = 800;
 void ensureGlContext();
 

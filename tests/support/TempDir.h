@@ -7,9 +7,8 @@
 #include <unistd.h>
 #include <vector>
 
-// A fresh folder per test program under the system's temporary folder, for the
-// files that tests write themselves (pictures, sounds, copies of res/); removed
-// when the program ends, so that test runs do not fill the disk.
+// A fresh folder per test program for the files that tests write themselves,
+// removed when the program ends so that test runs do not fill the disk.
 inline std::string tempPath(const std::string& fileName)
 {
     static const struct Folder {

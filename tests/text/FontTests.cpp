@@ -1,10 +1,8 @@
-// The font made from the game's own font file, drawn into the test window
-// (under Xvfb) one window pixel per unit.
+// The game's own font drawn into the test window, a window pixel per unit.
 #include "res/ResourceFiles.h"
 #include "tests/support/GlContext.h"
 #include "text/Font.h"
 #include "text/GlyphImage.h"
-#include "text/Message.h"
 #include "text/TextLines.h"
 
 #include <ft2build.h>
@@ -14,17 +12,15 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
+#include <tuple>
 
 namespace {
 
-constexpr int glyphCount = 128; // codes 0 to 127
+constexpr unsigned glyphCount = 128; // codes 0 to 127
 constexpr float penX = 100;
 constexpr float penY = 600;
 constexpr float lineHeight = res::fontSize / 0.63f;
-constexpr std::uint8_t lit = 64;
 constexpr int fixedPointShift = 6; // FreeType's 26.6 fixed point
-constexpr unsigned dotsPerInch = 96;
 
 using Picture = std::vector<std::uint8_t>; // the red channel, bottom row first
 using Box = std::array<float, 4>;          // left, bottom, right and top, in pixels
@@ -33,7 +29,7 @@ using Box = std::array<float, 4>;          // left, bottom, right and top, in pi
 // where codes 128 to 255 would land past the font's own lists.
 Font& readyFont()
 {
-    static Font& font = [] () -> Font& {
+    static Font& font = []() -> Font& {
         ensureGlContext();
         Font& made = Font::instance();
         made.init(res::fontFile, res::fontSize);
@@ -50,49 +46,38 @@ Font& readyFont()
     return font;
 }
 
-// What the draw leaves on a clear grey background, the view unitsAcross units
-// wide and high from the bottom left corner. The scene is nearer than anything:
-// text shows over it only because it is drawn without a depth test.
-Picture drawn(float unitsAcross, float grey, const std::function<void()>& draw)
+// White text on black, the pen at (penX, penY), over a scene nearer than anything:
+// it shows only when drawn without a depth test. Print leaves the caller's state.
+Picture printed(const char* text)
 {
     readyFont();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, unitsAcross, 0, unitsAcross, -1, 1);
+    glOrtho(0, testWindowSide, 0, testWindowSide, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glClearColor(grey, grey, grey, 1);
     glClearDepth(0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    draw();
+    glTranslatef(penX, penY, 0);
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glListBase(penY);
+    glMatrixMode(GL_PROJECTION);
+    std::vector<float> before = drawingState();
+    Font::instance().print("%s", text);
+    EXPECT_EQ(drawingState(), before) << "'" << text << "'";
     return readTestWindow(GL_RED);
 }
 
-// White text on black, a window pixel a unit, the pen at (penX, penY); and
-// print leaves the state a caller had as it was, though it needs another.
-Picture printed(const char* text)
-{
-    return drawn(testWindowSide, 0, [text] {
-        glTranslatef(penX, penY, 0);
-        glColor4f(1, 1, 1, 1);
-        glEnable(GL_DEPTH_TEST);
-        glEnable(GL_LIGHTING);
-        glListBase(penY);
-        glMatrixMode(GL_PROJECTION);
-        std::vector<float> before = drawingState();
-        Font::instance().print("%s", text);
-        EXPECT_EQ(drawingState(), before) << "'" << text << "'";
-    });
-}
-
-// The box around the lit pixels; all zero when none is lit.
+// The box around the pixels lit to a quarter; all zero when none is.
 Box litBox(const Picture& picture)
 {
     Box box{testWindowSide, testWindowSide, 0, 0};
     for (int i = 0; i < testWindowSide * testWindowSide; ++i) {
         float x = static_cast<float>(i % testWindowSide);
         float y = static_cast<float>(i / testWindowSide);
-        if (picture[i] >= lit)
+        if (picture[i] >= 64)
             box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1), std::max(box[3], y + 1)};
     }
     return box[2] == 0 ? Box{} : box;
@@ -100,14 +85,14 @@ Box litBox(const Picture& picture)
 
 void expectNear(const Box& seen, const Box& wanted, const std::string& what)
 {
-    constexpr float tolerance = 1;
     for (int edge = 0; edge < 4; ++edge)
-        EXPECT_NEAR(seen[edge], wanted[edge], tolerance) << what << ", edge " << edge;
+        EXPECT_NEAR(seen[edge], wanted[edge], 1) << what << ", edge " << edge;
 }
 
 // The glyph as FreeType itself renders it at the game's size.
 FT_GlyphSlot freeTypeGlyph(char code)
 {
+    constexpr unsigned dotsPerInch = 96;
     static FT_Face face = [] {
         FT_Library library = nullptr;
         FT_Face opened = nullptr;
@@ -122,29 +107,28 @@ FT_GlyphSlot freeTypeGlyph(char code)
 
 }
 
-// The shipped font has every printable character; a missing one would print
-// as the font's empty box in the height message.
-TEST(Font, MakesAListForEveryCodeAndForEachPrintableGlyphATextureJustLargeEnough)
+// 3 x 2 coverage bytes, rows padded to 4 as FreeType may pad them, land in a
+// 4 x 2 texture, luminance and alpha both the coverage, the rest clear. An
+// empty or unsound bitmap is one clear texel.
+TEST(GlyphImage, LaysTheBitmapTopLeftRowByRowInATextureOfPowerOfTwoSides)
 {
-    Font& font = readyFont();
-    for (int code = 0; code < glyphCount; ++code)
-        EXPECT_TRUE(glIsList(font.listBase + code)) << "code " << code;
-    for (char code = ' '; code <= '~'; ++code) {
-        FT_GlyphSlot glyph = freeTypeGlyph(code);
-        EXPECT_NE(glyph->glyph_index, 0u) << "no glyph for '" << code << "'";
-        std::array<GLint, 2> size{};
-        glBindTexture(GL_TEXTURE_2D, font.textures[static_cast<unsigned char>(code)]);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
-        EXPECT_EQ(size[0], static_cast<GLint>(powerOfTwoAtLeast(glyph->bitmap.width))) << "'" << code << "'";
-        EXPECT_EQ(size[1], static_cast<GLint>(powerOfTwoAtLeast(glyph->bitmap.rows))) << "'" << code << "'";
-    }
+    const std::uint8_t bitmap[] = {1, 2, 3, 0xEE, 4, 5, 6, 0xEE};
+    GlyphImage image = makeGlyphImage(bitmap, 3, 2, 4);
+    EXPECT_EQ(std::tie(image.width, image.height, image.texels),
+              std::make_tuple(4u, 2u, std::vector<std::uint8_t>{1, 1, 2, 2, 3, 3, 0, 0, 4, 4, 5, 5, 6, 6, 0, 0}));
+    for (GlyphImage unsound : {makeGlyphImage(nullptr, 3, 2, 4), makeGlyphImage(bitmap, 0, 2, 4),
+                               makeGlyphImage(bitmap, 3, 2, 2), makeGlyphImage(bitmap, 3, 2, -4),
+                               makeGlyphImage(bitmap, 5000, 1, 5000)})
+        EXPECT_EQ(std::tie(unsound.width, unsound.height, unsound.texels),
+                  std::make_tuple(1u, 1u, std::vector<std::uint8_t>{0, 0}));
 }
 
-// A glyph lands on the pen by its bearings; each text draws what the
-// reference text draws, moved by (dx, dy) pixels.
+// The shipped font has every printable character. A glyph lands on the pen by its
+// bearings; each text draws what the reference text draws, moved by (dx, dy) pixels.
 TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceDrawsOnlyItsOwnCodesAndLeavesTheState)
 {
+    for (char code = ' '; code <= '~'; ++code)
+        EXPECT_NE(freeTypeGlyph(code)->glyph_index, 0u) << "no glyph for '" << code << "'";
     FT_GlyphSlot a = freeTypeGlyph('a');
     float left = penX + static_cast<float>(a->bitmap_left);
     float top = penY + static_cast<float>(a->bitmap_top);
@@ -162,25 +146,4 @@ TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceDrawsOnlyItsOwnCodesAndLe
     for (const char* blank : {"", " ", "\x80\xC3\xA9"})
         EXPECT_EQ(litBox(printed(blank)), Box{}) << "'" << blank << "'";
     EXPECT_EQ(glyphCodes("a\x80" "b\xFF" "c\x7F"), "abc\x7F") << "only codes up to 127 reach glyphs";
-}
-
-// Black at its opacity over a white scene, a glyph pixel a centimetre: at a
-// hundred pixels a meter, the message lands just where print puts its text.
-TEST(Message, DrawsBlackTextAtItsOpacityAGlyphPixelACentimetre)
-{
-    constexpr float pixelsPerMeter = 100;
-    Message message;
-    message.text = "8";
-    message.x = penX / pixelsPerMeter;
-    message.y = penY / pixelsPerMeter;
-    message.scale = 1;
-    Picture shade;
-    for (auto [alpha, darkest] : {std::pair{0.0f, 255}, {0.5f, 128}, {1.0f, 0}}) {
-        message.alpha = alpha;
-        shade = drawn(testWindowSide / pixelsPerMeter, 1, [&message] { message.draw(); });
-        EXPECT_NEAR(*std::min_element(shade.begin(), shade.end()), darkest, 8) << alpha;
-    }
-    for (std::uint8_t& level : shade)
-        level = 255 - level;
-    expectNear(litBox(shade), litBox(printed("8")), "the message");
 }

@@ -4,29 +4,18 @@
 
 #include <tuple>
 
-namespace {
-
-constexpr float frame = 0.1f;
-
-}
-
 // Each advance draws from the time the phase had reached before it, and a
-// phase ends on the first advance whose time has reached its length.
+// phase ends on the first advance whose time has reached its length. A
+// holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
 TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
 {
-    // Advances: the time, then the phase, scale, opacity and angle after it. A
-    // holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
+    // Advances: the time, then the phase, scale, opacity and angle after it.
     using Timeline = std::vector<std::tuple<float, MessagePhase, float, float, float>>;
-    const Timeline byFrames = {
-        {frame, Grow, 0, 0, 0},
-        {frame, Grow, 0.6667f, 0.6667f, 240},
-        {frame, Hold, 1.3333f, 1.3333f, 480}, // overshoots, and keeps that angle
-        {frame, Hold, 1.1052f, 1, 480},
-    };
-    const Timeline onTheBoundaries = {
-        {0.15f, Grow, 0, 0, 0}, {0.5f, Hold, 1, 1, 360}, {0.25f, Fade, 0.8801f, 1, 360},
-        {0.01f, Done, 0, 0, 360}, {frame, Done, 0, 0, 360},
-    };
+    // By frames, the grow overshoots, and the message keeps that angle.
+    const Timeline byFrames = {{0.1f, Grow, 0, 0, 0}, {0.1f, Grow, 0.6667f, 0.6667f, 240},
+                               {0.1f, Hold, 1.3333f, 1.3333f, 480}, {0.1f, Hold, 1.1052f, 1, 480}};
+    const Timeline onTheBoundaries = {{0.15f, Grow, 0, 0, 0}, {0.5f, Hold, 1, 1, 360}, {0.25f, Fade, 0.8801f, 1, 360},
+                                      {0.01f, Done, 0, 0, 360}, {0.1f, Done, 0, 0, 360}};
     for (const Timeline& timeline : {byFrames, onTheBoundaries}) {
         Message message;
         for (const auto& [dt, phase, scale, alpha, angle] : timeline) {
@@ -39,10 +28,9 @@ TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
     }
 }
 
-// The first message grows through the first update, holds through the second
-// and fades through the third; the fourth finds it done and removes it alone,
-// the later ones keeping their order. A text is cut at 255 characters, and a
-// null one is empty.
+// The first message grows, holds and fades through three updates; the fourth
+// removes it alone, the others keeping their order. A text is cut at 255
+// characters, and a null one is empty.
 TEST(MessageBoard, KeepsMessagesInPostingOrderUntilTheUpdateThatFinishesEach)
 {
     MessageBoard board;
