@@ -102,10 +102,10 @@ TEST(SpringList, QueriesPassOverPreviewsAndFollowTheSpringOrder)
 
 TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
 {
-    // Each ball handed over, with the number of springs left when it is.
+    using Caught = std::vector<std::pair<float, std::size_t>>; // each ball handed over, and the springs left then
     struct Catcher : StrayBallHandler {
         void takeStrayBall(const Mass& ball) override { caught.emplace_back(ball.x, springs->size()); }
-        std::vector<std::pair<float, std::size_t>> caught;
+        Caught caught;
         const SpringList* springs = nullptr;
     } catcher;
     TestStructure structure;
@@ -124,7 +124,6 @@ TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
     structure.addSpring(next, last);
 
     structure.masses.advance(0.1f, structure.springs);
-    using Caught = std::vector<std::pair<float, std::size_t>>;
     EXPECT_EQ(catcher.caught, (Caught{{-8.001f, 2}, {8.5f, 1}})) << "its springs are gone before the handler sees it";
     EXPECT_EQ(structure.masses.size(), 3u);
     EXPECT_EQ(structure.masses.topHeight, 4.0f) << "stepped after the detach, the leaving ball not counted";
