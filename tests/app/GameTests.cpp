@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "app/View.h"
 #include "construction/CrawlerList.h"
+#include "graphics/SpriteQuad.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 #include "tests/construction/PlayWorld.h"
@@ -10,6 +11,39 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// A sprite that paints its square in a colour of its own, whatever colour its
+// owner sets, so the picture tells which kind of sprite was drawn last.
+unsigned paintedSprite(float red, float green, float blue)
+{
+    unsigned square = makeSpriteQuad(0);
+    unsigned list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    glColor4f(red, green, blue, 1);
+    glCallList(square);
+    glEndList();
+    return list;
+}
+
+// The colour drawn at the world point, through the camera as it now is.
+std::array<std::uint8_t, 3> shownAt(const Mass& ball)
+{
+    const View& view = View::instance();
+    double pixelsPerMeter = 400 / view.halfExtent();
+    std::array<std::uint8_t, 3> rgb{};
+    glReadBuffer(GL_BACK);
+    glReadPixels(static_cast<int>((ball.x + view.offsetX()) * pixelsPerMeter + 400),
+                 static_cast<int>((ball.y + view.offsetY()) * pixelsPerMeter + 400), 1, 1, GL_RGB, GL_UNSIGNED_BYTE,
+                 rgb.data());
+    return rgb;
+}
+
+}
+
 TEST(FrameClock, MeasuresAcrossTheCountersWrap)
 {
     EXPECT_DOUBLE_EQ(elapsedSeconds(1500, 1000), 0.5);
@@ -17,24 +51,37 @@ TEST(FrameClock, MeasuresAcrossTheCountersWrap)
 }
 
 // The game as the entry sets it up, then one frame of play.
-TEST(Game, APlayFrameStepsTheStructureThenTheCrawlersTheCameraAndTheMessages)
+TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
 {
     ensureGlContext();
     Game::instance().setup();
+    View::instance() = View(); // the starting camera, whatever the pointer tests left
     glViewport(0, 0, 10, 10);
     View::instance().reshape(640, 480); // asks the window back to 800 by 800, and waits for it
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 10);
+    glViewport(0, 0, 800, 800);
     View::instance().reshape(800, 800);
     View::instance().edgeScroll(0, 400, false);
     MessageBoard::instance().post(0, 5, "hello");
     gameState = Play;
-    for (std::size_t i = 0; i < crawlerList.size(); ++i) // however long the first frame, none lands
-        crawlerList.at(i)->setY(1000);
+    for (std::size_t i = 0; i < massList.size(); ++i)
+        massList.at(i)->sprite = paintedSprite(1, 0, 0);
+    for (std::size_t i = 0; i < springList.size(); ++i)
+        springList.at(i)->sprite = paintedSprite(0, 1, 0);
     Mass& lower = *massList.at(0);
-    Crawler& falling = *crawlerList.at(0);
-    Crawler& onTheStructure = *crawlerList.at(1);
+    Mass& left = *massList.at(1); // the upper two hold still; springs end on both
+    Mass& right = *massList.at(2);
+    left.grounded = right.grounded = true;
+    Crawler& held = *crawlerList.at(0);
+    held.state = Held;
+    held.copyFrom(left);
+    held.sprite = paintedSprite(0, 0, 1);
+    for (std::size_t i = 1; i < crawlerList.size(); ++i) // however long the first frame, none falls into view
+        crawlerList.at(i)->setY(1000);
+    Crawler& falling = *crawlerList.at(1);
+    Crawler& onTheStructure = *crawlerList.at(2);
     onTheStructure.state = Approaching; // jumps onto the ball where the step has just moved it
     onTheStructure.target = &lower;
     onTheStructure.setX(lower.x);
@@ -50,5 +97,7 @@ TEST(Game, APlayFrameStepsTheStructureThenTheCrawlersTheCameraAndTheMessages)
     EXPECT_EQ(crawlerList.size(), 101u) << "a stray ball comes back as a crawler";
     EXPECT_GT(View::instance().offsetX(), 0) << "the camera scrolled left";
     EXPECT_GT(MessageBoard::instance().messages.back().time, 0) << "the messages were advanced";
+    EXPECT_EQ(shownAt(right), (std::array<std::uint8_t, 3>{255, 0, 0})) << "a ball covers its springs' ends";
+    EXPECT_EQ(shownAt(left), (std::array<std::uint8_t, 3>{0, 0, 255})) << "a crawler covers the ball";
     clearPlay();
 }
