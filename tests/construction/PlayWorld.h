@@ -1,13 +1,15 @@
 #pragma once
 
-#include "construction/Crawler.h"
+#include "audio/SoundBank.h"
+#include "construction/CrawlerList.h"
+#include "construction/HoverAndPreview.h"
 #include "physics/MassList.h"
+#include "physics/Spring.h"
 #include "physics/SpringList.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
-
 
 // The game's own lists and placement, wired as play wires them (without
 // sprites), empty at the start of each test and emptied again after it, with
