@@ -1,10 +1,8 @@
-// Play at random for a long while: pointer motion in and out of the window,
-// presses and releases of every button, zoom keys, frames of any length, and
-// a player who keeps building. Every link and number is checked after every
-// event. VORLUND_SOAK_SECONDS sets how much game time (ten minutes by default),
-// VORLUND_SOAK_SEED replays a run.
+// Play at random for a long while: pointer motion in and out of the window, presses and releases of
+// every button, zoom keys, frames of any length, and a player who keeps building, with every link and
+// number checked after every event. VORLUND_SOAK_SECONDS sets how much game time (ten minutes by
+// default), VORLUND_SOAK_SEED replays a run.
 #include "app/Game.h"
-#include "app/Pointer.h"
 #include "construction/StartingCrawlers.h"
 #include "physics/StartingStructure.h"
 #include "tests/construction/PlayWorld.h"
@@ -17,11 +15,6 @@ namespace {
 
 using BuildingSoak = PlayWorld;
 
-bool finite(const Mass& ball)
-{
-    return std::isfinite(ball.x + ball.y + ball.velocityX + ball.velocityY);
-}
-
 template <typename List, typename T>
 bool holds(const List& list, const T* element)
 {
@@ -31,13 +24,12 @@ bool holds(const List& list, const T* element)
     return false;
 }
 
-bool isBallOrHeld(const Mass* end)
-{
-    return holds(massList, end) || (end != nullptr && end == heldCrawler);
-}
-
+// Every ball and crawler at a finite place and speed, the balls above the
+// ground after a frame, and every link to something still in play.
 void expectSound(bool afterFrame)
 {
+    auto finite = [](const Mass& ball) { return std::isfinite(ball.x + ball.y + ball.velocityX + ball.velocityY); };
+    auto isBallOrHeld = [](const Mass* end) { return holds(massList, end) || (end && end == heldCrawler); };
     for (std::size_t i = 0; i < massList.size(); ++i) {
         const Mass& ball = *massList.at(i);
         ASSERT_TRUE(finite(ball) && (!afterFrame || ball.y >= ball.radius)) << "ball " << i;

@@ -1,58 +1,33 @@
-#include "app/Game.h"
-#include "app/Pointer.h"
 #include "app/View.h"
-#include "audio/SoundBank.h"
 #include "construction/Placement.h"
 #include "tests/construction/PlayWorld.h"
 #include "text/MessageBoard.h"
 
-#include <GL/freeglut.h>
 #include <SDL2/SDL_mixer.h>
 #include <cmath>
 
-namespace {
-
 // Placement driven through the pointer as the toolkit drives it.
-class Placement : public PlayWorld {
-protected:
-    // A left drag of the crawler at (fromX, fromY) to (toX, toY), not yet released.
-    static Crawler* drag(float fromX, float fromY, float toX, float toY)
-    {
-        Crawler* crawler = addCrawler(fromX, fromY, Walking);
-        moveTo(fromX, fromY);
-        press();
-        moveTo(toX, toY);
-        return crawler;
-    }
-};
+using Placement = PlayWorld;
 
-}
-
-TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndShowsItsHeight)
+TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndANewHeightIsShownAndHeard)
 {
-    addJoinedBalls(-1, 2, 1, 2);
+    Mass* left = addBall(-1, 2); // the first of two at the same distance
+    join(left, addBall(1, 2));
     massList.topHeight = 2;
-    Crawler* crawler = addCrawler(0.25f, 3.3f, Falling);
+    Crawler* crawler = drag(0.25f, 3.3f, 0, 3);
+    ASSERT_TRUE(heldCrawler == crawler && crawler->state == Held && !crawler->active);
+    EXPECT_TRUE(previewA->massA == left && previewB->massA == massList.at(1)) << "the nearest first";
     crawler->velocityY = -3;
     crawler->mass = 0.3f;
-    moveTo(0, 3.5f);
-    EXPECT_EQ(crawlerList.hoveredCrawler, crawler);
-    press();
-    EXPECT_TRUE(heldCrawler == crawler && crawler->state == Held && !crawler->active);
-    EXPECT_TRUE(crawler->x == 0 && crawler->y == 3.5f) << "it jumps to the pointer";
-    EXPECT_TRUE(previewA->massA == massList.at(0) && previewB->massA == massList.at(1)) << "the nearest first";
-    moveTo(0, 3);
-    Spring* left = previewA;
-    Spring* right = previewB;
     release();
     ASSERT_EQ(massList.size(), 3u);
     const Mass& ball = *massList.at(2);
     EXPECT_TRUE(ball.x == 0 && ball.y == 3 && ball.velocityY == -3 && ball.mass == 0.3f && ball.active);
-    EXPECT_TRUE(crawlerList.size() == 0 && crawlerList.hoveredCrawler == nullptr);
-    EXPECT_TRUE(heldCrawler == nullptr && previewA == nullptr && previewB == nullptr);
-    for (Spring* spring : {left, right}) {
-        EXPECT_TRUE(spring->active && spring->stiffness == 90 && spring->massB == &ball);
-        EXPECT_FLOAT_EQ(spring->restLength, std::sqrt(2.0f));
+    EXPECT_TRUE(crawlerList.size() == 0 && !crawlerList.hoveredCrawler && !heldCrawler && !previewA && !previewB);
+    for (std::size_t built = 1; built < springList.size(); ++built) {
+        const Spring& spring = *springList.at(built);
+        EXPECT_TRUE(spring.active && spring.stiffness == 90 && spring.massB == &ball);
+        EXPECT_FLOAT_EQ(spring.restLength, std::sqrt(2.0f));
     }
     ASSERT_EQ(MessageBoard::instance().messages.size(), 1u);
     const Message& message = MessageBoard::instance().messages[0];
@@ -63,11 +38,7 @@ TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndShowsItsH
     release();
     EXPECT_EQ(massList.size(), 4u);
     EXPECT_EQ(MessageBoard::instance().messages.size(), 1u);
-}
 
-TEST_F(Placement, EveryPickUpPlaysASqueakAndEveryNewHeightOneWinSound)
-{
-    addJoinedBalls(-1, 2, 1, 2);
     for (int drop = 0; drop < 100; ++drop) { // enough draws to reach both ends of each range
         Mix_HaltChannel(-1);
         drag(0, 5, 0, 3);
@@ -81,14 +52,14 @@ TEST_F(Placement, EveryPickUpPlaysASqueakAndEveryNewHeightOneWinSound)
 
 TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMeters)
 {
-    Mass* left = addBall(-2.5f, 2);
+    addBall(-2.5f, 2);
     Mass* right = addBall(4, 2);
     Crawler* crawler = drag(0, 4, 0, 2.5f);
     EXPECT_TRUE(!crawler->hidden && previewA->rejected) << "6.5 m is too long";
     right->setX(3.5f);
     moveTo(0, 2.5f);
     EXPECT_TRUE(crawler->hidden && !previewA->rejected && previewB->rejected) << "6 m is the limit";
-    EXPECT_TRUE(previewA->massA == left && previewA->massB == right);
+    moveTo(0, 2.5f); // the bridge's own preview does not count as joining its ends
     release();
     EXPECT_EQ(crawlerList.size(), 0u);
     ASSERT_EQ(springList.size(), 1u);
@@ -99,17 +70,15 @@ TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMe
 
 TEST_F(Placement, TriangleSpringsReachThreeMetersAndBeyondThemTheCrawlerDropsBackIntoPlay)
 {
-    addJoinedBalls(-2, 0.5f, -2, 6.5f);
+    join(addBall(-2, 0.5f), addBall(-2, 6.5f));
     Crawler* crawler = drag(0, 4, -2, 3.5f);
     EXPECT_FALSE(previewA->rejected || previewB->rejected) << "3 m from each ball";
     moveTo(1, 3.5f);
     EXPECT_TRUE(previewA->rejected && previewB->rejected && !crawler->hidden);
     crawler->velocityY = -1;
     release();
-    EXPECT_TRUE(crawler->state == Falling && crawler->active && crawler->velocityY == -1);
-    EXPECT_TRUE(crawler->x == 1 && crawler->y == 3.5f) << "it falls from where it hangs";
+    EXPECT_TRUE(crawler->state == Falling && crawler->active && crawler->x == 1 && crawler->velocityY == -1);
     EXPECT_EQ(springList.size(), 1u) << "both previews are gone";
-    EXPECT_EQ(crawlerList.hoveredCrawler, crawler) << "the ring stays until the pointer moves";
 }
 
 TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheStage)
@@ -118,7 +87,6 @@ TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheSt
     hoverAndPreview(-0.01f, 2, false);
     EXPECT_EQ(crawlerList.hoveredCrawler, nullptr) << "0.56 m is out of reach";
     hoverAndPreview(0, 2, false);
-    EXPECT_EQ(crawlerList.hoveredCrawler, crawler);
     pointerButton(-20, 50, true, false, true);
     EXPECT_TRUE(heldCrawler == crawler && crawler->x == -8 && crawler->y == 30);
     hoverAndPreview(12, -3, true);
@@ -127,15 +95,12 @@ TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheSt
 
 TEST_F(Placement, OnlyTheLeftButtonPicksUpAndAnyReleaseOrTheNextPickUpEndsTheDrag)
 {
-    addJoinedBalls(-1, 2, 1, 2);
+    join(addBall(-1, 2), addBall(1, 2));
     drag(0, 4, 0, 3);
     press(GLUT_RIGHT_BUTTON);
     EXPECT_EQ(massList.size(), 2u) << "a right press builds nothing";
     release(GLUT_RIGHT_BUTTON);
     EXPECT_TRUE(massList.size() == 3u && heldCrawler == nullptr);
-    moveTo(0, 5);
-    release();
-    EXPECT_EQ(massList.size(), 3u) << "the later left release does nothing";
 
     drag(0, 5, 0, 4);
     Crawler* next = addCrawler(2, 5);
@@ -161,7 +126,7 @@ TEST_F(Placement, ABallLeavingTheFieldBecomesAFallingCrawlerAndTakesTheWalkersAn
     walker->target = right;
     Crawler* crawler = drag(5, 5, 7.5f, 3);
     crawler->previous = right; // where it was going when it was picked up
-    ASSERT_EQ(previewA->massA, right);
+    ASSERT_TRUE(heldCrawler == crawler && previewA->massA == right);
     right->setX(8.2f);
     right->mass = 0.3f;
     massList.advance(0, springList);
@@ -171,8 +136,7 @@ TEST_F(Placement, ABallLeavingTheFieldBecomesAFallingCrawlerAndTakesTheWalkersAn
         EXPECT_TRUE(preview->massA != right && preview->massB != right);
     ASSERT_EQ(crawlerList.size(), 3u);
     const Crawler& made = *crawlerList.at(2);
-    EXPECT_TRUE(made.state == Falling && made.x == 8.2f && made.y == 2);
-    EXPECT_FLOAT_EQ(made.radius, 0.2355207f);
+    EXPECT_TRUE(made.state == Falling && made.x == 8.2f && made.radius == radiusForMass(0.3f));
     release();
     EXPECT_EQ(massList.size(), 1u) << "with one ball left nothing is built";
 }
