@@ -1,31 +1,23 @@
-#include "construction/CrawlerList.h"
-#include "construction/Random.h"
-#include "graphics/CloudBand.h"
-#include "physics/MassList.h"
-#include "physics/SpringList.h"
 #include "physics/StartingStructure.h"
 #include "tests/construction/PlayWorld.h"
+#include "tests/support/GlContext.h"
 
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
 using CrawlerTest = PlayWorld;
 
-// Seeds rand so that its first two draws meet the wish: the first modulo 100
-// (the odds of heading upwards), the second modulo 3 (a pick of three).
-void seedForDraws(const std::function<bool(int, int)>& wish)
+// Seeds rand so that its first draw modulo 100 (the odds of heading upwards)
+// is odds and its second modulo choices (a pick of a neighbour) is pick.
+void seedForDraws(int odds, int pick, int choices)
 {
-    for (unsigned seed = 1;; ++seed) {
-        std::srand(seed);
-        int odds = std::rand() % 100;
-        int pick = std::rand() % 3;
-        std::srand(seed);
-        if (wish(odds, pick))
-            return;
-    }
+    unsigned seed = 0;
+    do
+        std::srand(++seed);
+    while (std::rand() % 100 != odds || std::rand() % choices != pick);
+    std::srand(seed);
 }
 
 }
@@ -36,7 +28,6 @@ TEST_F(CrawlerTest, FallsLandsAndSlidesToTheLowerOfTheTwoNearestBalls)
     crawler->radius = 0.2f;
     crawler->update(0.1f);
     EXPECT_FLOAT_EQ(crawler->y, 9.95095f);
-    EXPECT_FLOAT_EQ(crawler->velocityY, -0.981f);
     crawler->setY(0.2f);
     crawler->update(0); // its centre exactly at its radius: not landed yet
     EXPECT_EQ(crawler->state, Falling);
@@ -52,51 +43,37 @@ TEST_F(CrawlerTest, FallsLandsAndSlidesToTheLowerOfTheTwoNearestBalls)
     lonely->setY(2.9f);
     crawler->state = Landed;
     crawler->update(0.1f);
-    EXPECT_EQ(crawler->target, lonely);
-    EXPECT_EQ(crawler->previous, right);
+    EXPECT_TRUE(crawler->target == lonely && crawler->previous == right);
 
-    // 0.05 m an update to the left, then a jump onto the ball once the gap
+    // 0.05 m an update along the ground, then onto the ball once the gap
     // measured before the move is below a quarter of its radius (0.05375).
-    Crawler* slider = addCrawler(3, 0.2f, Approaching);
-    slider->target = addBall(0, 3);
-    for (int i = 1; i <= 59; ++i) {
-        slider->update(0.1f);
-        ASSERT_NEAR(slider->x, 3 - 0.05f * i, 1e-4) << i;
-    }
-    slider->update(0.1f);
-    EXPECT_TRUE(slider->state == AtMass && slider->x == 0 && slider->y == 3);
-    slider->target->radius = 0.4f;
-    slider->setX(0.1f); // exactly a quarter of the radius away: not yet
-    EXPECT_FALSE(slider->approachStep(0.1f));
+    for (int i = 0; i < 39; ++i)
+        crawler->update(0.1f);
+    EXPECT_NEAR(crawler->x, -1.95f, 1e-4);
+    crawler->update(0.1f);
+    EXPECT_TRUE(crawler->state == AtMass && crawler->x == -2 && crawler->y == 2.9f);
+    lonely->radius = 0.5f;
+    crawler->setX(-1.875f); // exactly a quarter of the radius away: not yet
+    EXPECT_FALSE(crawler->approachStep(0.1f));
 }
 
-TEST_F(CrawlerTest, ClimbsMostlyTowardsTheHighestNeighbourAlongTheSprings)
+TEST_F(CrawlerTest, ClimbsToTheHighestNeighbourSaveOnceInTenTimesWhenAnyOneWillDo)
 {
     addStartingStructure(massList, springList);
-    Mass* upperLeft = massList.at(1);
-    upperLeft->setY(5.5f);
-    join(upperLeft, upperLeft); // a ball is never its own next step
+    Mass* from = massList.at(1); // joined to balls 0, 2 and 3, in that order
+    massList.at(0)->setY(5); // as high as ball 2: the first in spring order wins
+    from->setY(5.5f);
+    join(from, from); // its fourth neighbour, but never its next step upwards
     Crawler* climber = addCrawler(-1, 5, AtMass);
-    climber->target = upperLeft;
-    seedForDraws([](int odds, int) { return odds == 11; });
+    climber->target = from;
+    seedForDraws(11, 0, 4);
     climber->update(0.1f);
-    EXPECT_TRUE(climber->state == Walking && climber->previous == upperLeft && climber->target == massList.at(2));
-    springList.remove(springList.at(6));
-
-    massList.at(2)->setY(3); // (-2, 3), (1, 3) and (2, 3): the first in spring order
-    climber->target = upperLeft;
+    EXPECT_TRUE(climber->state == Walking && climber->previous == from && climber->target == massList.at(0));
+    climber->target = from;
     climber->state = AtMass;
-    seedForDraws([](int odds, int) { return odds == 99; });
+    seedForDraws(10, 2, 4); // once in ten times any neighbour: here the third
     climber->update(0.1f);
-    EXPECT_EQ(climber->target, massList.at(0));
-
-    for (int wanted = 0; wanted < 3; ++wanted) { // now and then any neighbour, in turn
-        seedForDraws([wanted](int odds, int pick) { return odds == 8 + wanted && pick == wanted; });
-        climber->target = upperLeft;
-        climber->state = AtMass;
-        climber->update(0.1f);
-        EXPECT_EQ(climber->target, massList.at(wanted == 0 ? 0 : wanted + 1)) << wanted;
-    }
+    EXPECT_EQ(climber->target, massList.at(3));
 }
 
 TEST_F(CrawlerTest, WalksHalfAMeterASecondAndFallsWhenItsWayGoes)
@@ -107,39 +84,33 @@ TEST_F(CrawlerTest, WalksHalfAMeterASecondAndFallsWhenItsWayGoes)
     Crawler* walker = addCrawler(0, 1, Walking);
     walker->previous = from;
     walker->target = to;
-    for (int i = 1; i < 40; ++i) {
+    for (int i = 0; i < 39; ++i)
         walker->update(0.1f);
-        ASSERT_NEAR(walker->progress, 0.025f * i, 1e-5) << i;
-    }
+    EXPECT_NEAR(walker->progress, 0.975f, 1e-5);
     walker->update(0.1f);
     EXPECT_TRUE(walker->state == AtMass && walker->x == 2 && walker->progress == 1) << "the 40th update arrives";
 
-    Crawler* stranded = addCrawler(5, 5, AtMass); // on a ball without springs
-    stranded->target = addBall(5, 5);
-    stranded->update(0.1f);
-    EXPECT_TRUE(stranded->state == Walking && stranded->target == nullptr);
-    stranded->update(0.1f);
-    EXPECT_TRUE(stranded->state == Falling && stranded->previous == nullptr);
-
     to->setX(0); // both ends on one spot
     walker->state = Walking;
-    walker->previous = from;
-    walker->target = to;
     walker->update(0.1f);
     EXPECT_TRUE(std::isfinite(walker->x) && std::isfinite(walker->y) && walker->state == AtMass);
+
+    springList.remove(springList.at(0)); // a ball without springs: nowhere to go
+    walker->update(0.1f);
+    walker->update(0.1f);
+    EXPECT_TRUE(walker->state == Falling && walker->target == nullptr && walker->previous == nullptr);
 }
 
 TEST_F(CrawlerTest, AboveTheCloudsAWalkerVanishesWithOneWinSound)
 {
     Mass* low = addBall(0, 24.99f);
     Mass* high = addBall(0, 27);
-    Crawler* sitter = addCrawler(0, 26, AtMass);
-    sitter->target = high;
+    Crawler* sitter = addCrawler(0, 26, Held);
     sitter->phase = 0;
-    sitter->state = Held;
     sitter->update(0.1f);
     EXPECT_FLOAT_EQ(sitter->phase, 0.2f) << "carried, it wobbles twice as fast";
     sitter->state = Approaching; // only a walk across the line counts
+    sitter->target = high;
     sitter->update(0);
     EXPECT_EQ(sitter->state, AtMass);
 
@@ -147,38 +118,42 @@ TEST_F(CrawlerTest, AboveTheCloudsAWalkerVanishesWithOneWinSound)
     climber->previous = low;
     climber->target = high;
     climber->update(0.1f);
-    ASSERT_GT(climber->y, CloudBand::instance().height);
-    EXPECT_EQ(climber->state, Vanishing);
+    EXPECT_EQ(climber->state, Vanishing) << "above the clouds at 25 m";
     std::vector<int> sounds = soundsPlaying();
-    ASSERT_EQ(sounds.size(), 1u);
-    EXPECT_TRUE(sounds[0] >= 16 && sounds[0] <= 28);
-    const float expected[2][2] = {{3, 0.3f}, {5, 0.1f}};
-    for (const auto& step : expected) {
-        climber->update(0.1f);
-        EXPECT_FLOAT_EQ(climber->scale, step[0]);
-        EXPECT_FLOAT_EQ(climber->alpha, step[1]);
-    }
-    crawlerList.update(0.1f);
-    EXPECT_EQ(crawlerList.size(), 1u) << "gone on the third update, and removed";
-    sitter->state = Vanishing;
-    sitter->update(0.125f);
-    sitter->update(0.125f);
-    EXPECT_EQ(sitter->state, Gone) << "reaching the duration is enough";
+    EXPECT_TRUE(sounds.size() == 1 && sounds[0] >= firstWinSound && sounds[0] < musicIndex);
+    climber->update(0.125f);
+    EXPECT_TRUE(climber->scale == 3.5f && climber->alpha == 0.25f) << "half way through";
+    climber->update(0.125f);
+    EXPECT_EQ(climber->state, Gone) << "reaching the duration is enough";
 }
 
-TEST(Random, DrawsFromRandWithinItsBounds)
+TEST_F(CrawlerTest, TheListRemovesFinishedCrawlersInTheSamePassAndTurnsTheRingOnlyOnHoveredFrames)
 {
-    randomInt(1);
-    std::srand(7);
-    int first = std::rand();
-    std::srand(7);
-    EXPECT_EQ(randomInt(0), 0);
-    EXPECT_EQ(randomInt(-3), 0);
-    EXPECT_EQ(std::rand(), first) << "nothing drawn";
-    for (int i = 0; i < 20000; ++i) {
-        float value = randomFloat(6.28f);
-        ASSERT_TRUE(value >= 0 && value < 6.28f) << value;
-        int index = randomInt(13);
-        ASSERT_TRUE(index >= 0 && index < 13);
-    }
+    Crawler* first = addCrawler(0, 10, Vanishing);
+    Crawler* second = addCrawler(1, 10, Vanishing);
+    Crawler* after = addCrawler(2, 10);
+    first->vanishTimer = second->vanishTimer = 0.3f;
+    crawlerList.hoveredCrawler = second;
+    crawlerList.update(0.1f);
+    ASSERT_EQ(crawlerList.size(), 1u);
+    EXPECT_TRUE(after->y < 10 && !crawlerList.hoveredCrawler) << "the next one updated in the same pass, hover let go";
+
+    ensureGlContext();
+    crawlerList.selectorAngle = 0;
+    crawlerList.draw(0.02);
+    crawlerList.hoveredCrawler = after;
+    after->hidden = true; // the ring shows around a hidden crawler too
+    crawlerList.draw(0.02);
+    crawlerList.draw(0.02);
+    EXPECT_FLOAT_EQ(crawlerList.selectorAngle, -21.6f);
+}
+
+TEST_F(CrawlerTest, TheNearestToPassesOverTheHeldCrawlerAndKeepsTheFirstOfEqualOnes)
+{
+    EXPECT_EQ(crawlerList.nearestTo(0, 0), nullptr);
+    addCrawler(0.1f, 0)->active = false;
+    Crawler* first = addCrawler(0.3f, 0);
+    addCrawler(-0.3f, 0);
+    EXPECT_EQ(crawlerList.nearestTo(0, 0), first);
+    EXPECT_EQ(crawlerList.nearestTo(500, 0), first) << "however far";
 }

@@ -1,20 +1,13 @@
 #include "tests/construction/PlayWorld.h"
 
 #include "app/Game.h"
-#include "app/Pointer.h"
 #include "app/View.h"
-#include "audio/SoundBank.h"
-#include "construction/CrawlerList.h"
-#include "construction/HoverAndPreview.h"
 #include "construction/Random.h"
 #include "construction/StrayBallCatcher.h"
 #include "graphics/Stage.h"
-#include "physics/MassList.h"
-#include "physics/SpringList.h"
 #include "tests/physics/TestStructure.h"
 #include "text/MessageBoard.h"
 
-#include <GL/freeglut.h>
 #include <SDL2/SDL_mixer.h>
 #include <cmath>
 #include <cstdlib>
@@ -36,11 +29,6 @@ void PlayWorld::SetUp()
     massList.strayBallHandler = &strayBallCatcher;
     randomInt(1); // past the seeding from the clock
     std::srand(1);
-}
-
-void PlayWorld::TearDown()
-{
-    clearPlay();
 }
 
 void clearPlay()
@@ -89,14 +77,4 @@ void PlayWorld::moveTo(float x, float y)
     double pixelsPerMeter = 400 / view.halfExtent();
     moveToPixel(static_cast<int>(std::lround((x + view.offsetX()) * pixelsPerMeter + 400)),
                 static_cast<int>(std::lround(400 - (y + view.offsetY()) * pixelsPerMeter)));
-}
-
-void PlayWorld::press(int button)
-{
-    Pointer::instance().onMouse(button, GLUT_DOWN, 0, 0);
-}
-
-void PlayWorld::release(int button)
-{
-    Pointer::instance().onMouse(button, GLUT_UP, 0, 0);
 }

@@ -1,13 +1,20 @@
 #pragma once
 
-#include "construction/Crawler.h"
+#include "app/Pointer.h"
+#include "audio/SoundBank.h"
+#include "construction/CrawlerList.h"
+#include "construction/HoverAndPreview.h"
 #include "physics/MassList.h"
+#include "physics/Spring.h"
 #include "physics/SpringList.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
+// Empties the game's lists and lets go of whatever the player held.
+void clearPlay();
 
 // The game's own lists and placement, wired as play wires them (without
 // sprites), empty at the start of each test and emptied again after it, with
@@ -16,17 +23,11 @@ class PlayWorld : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { clearPlay(); }
 
 public:
     static Mass* addBall(float x, float y) { return massList.addBallAt(x, y); }
     static Spring* join(Mass* a, Mass* b) { return springList.addAtRest(a, b); }
-    // Two balls added in this order, joined by a spring.
-    static void addJoinedBalls(float ax, float ay, float bx, float by)
-    {
-        Mass* first = addBall(ax, ay);
-        join(first, addBall(bx, by));
-    }
     static Crawler* addCrawler(float x, float y, CrawlerState state = Falling);
     // The sounds playing now, by channel (each sound plays on its own index).
     static std::vector<int> soundsPlaying();
@@ -36,9 +37,15 @@ public:
     static void moveToPixel(int x, int y);
     // To where the world point shows through the camera as it now is.
     static void moveTo(float x, float y);
-    static void press(int button = 0);
-    static void release(int button = 0);
+    static void press(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_DOWN, 0, 0); }
+    static void release(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_UP, 0, 0); }
+    // A left drag of a new crawler at (fromX, fromY) to (toX, toY), not yet released.
+    static Crawler* drag(float fromX, float fromY, float toX, float toY)
+    {
+        Crawler* crawler = addCrawler(fromX, fromY, Walking);
+        moveTo(fromX, fromY);
+        press();
+        moveTo(toX, toY);
+        return crawler;
+    }
 };
-
-// Empties the game's lists and lets go of whatever the player held.
-void clearPlay();
