@@ -1,3 +1,4 @@
+#include "construction/Random.h"
 #include "physics/StartingStructure.h"
 #include "tests/construction/PlayWorld.h"
 #include "tests/support/GlContext.h"
@@ -156,4 +157,21 @@ TEST_F(CrawlerTest, TheNearestToPassesOverTheHeldCrawlerAndKeepsTheFirstOfEqualO
     addCrawler(-0.3f, 0);
     EXPECT_EQ(crawlerList.nearestTo(0, 0), first);
     EXPECT_EQ(crawlerList.nearestTo(500, 0), first) << "however far";
+}
+
+TEST(Random, DrawsFromRandWithinItsBounds)
+{
+    randomInt(1);
+    std::srand(7);
+    int first = std::rand();
+    std::srand(7);
+    EXPECT_EQ(randomInt(0), 0);
+    EXPECT_EQ(randomInt(-3), 0);
+    EXPECT_EQ(std::rand(), first) << "nothing drawn";
+    for (int i = 0; i < 20000; ++i) {
+        float value = randomFloat(6.28f);
+        ASSERT_TRUE(value >= 0 && value < 6.28f) << value;
+        int index = randomInt(13);
+        ASSERT_TRUE(index >= 0 && index < 13);
+    }
 }
