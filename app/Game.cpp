@@ -125,10 +125,17 @@ void Game::step()
     stepPlay(static_cast<float>(frameTime_));
 }
 
-void stepPlay(float dt)
+void stepPlay(float frameTime)
 {
-    stepStructure(massList, springList, dt);
-    crawlerList.update(dt);
-    View::instance().update(dt);
-    MessageBoard::instance().update(dt);
+    // The crawlers move in the structure's slices: stepped by a whole long
+    // frame, they would slide across the ground and out of the field in one go.
+    StructureSlices slices = sliceFrame(frameTime);
+    for (int slice = 0; slice < slices.count; ++slice) {
+        stepStructureSlice(massList, springList, slices.sliceTime);
+        crawlerList.update(slices.sliceTime);
+    }
+    // After a stall the camera and the messages go on from where the world
+    // stopped too, not by the time the world never saw.
+    View::instance().update(slices.simulatedTime());
+    MessageBoard::instance().update(slices.simulatedTime());
 }

@@ -12,9 +12,11 @@ extern int gameState;
 // a wrap of its 32-bit counter.
 double elapsedSeconds(std::uint32_t nowMs, std::uint32_t lastMs);
 
-// One step of play, dt seconds long: the structure moves first, then the
-// crawlers on it, then the camera follows and the messages age.
-void stepPlay(float dt);
+// One step of play over a frame of that many seconds, in the structure's
+// slices: in each, the structure moves first, then the crawlers on it. Then the
+// camera follows and the messages age by the time simulated, which a stall
+// caps as it caps the slices.
+void stepPlay(float frameTime);
 
 // Owns the frame: the clock, what each frame shows, the order of the simulation
 // step and of the drawing, and the starting world.

@@ -28,15 +28,19 @@ StructureSlices sliceFrame(float frameTime)
     return {count, frameTime / count};
 }
 
+void stepStructureSlice(MassList& masses, SpringList& springs, float sliceTime)
+{
+    // The springs push from the geometry they cached, so each slice first
+    // brings it up to where the balls are now.
+    springs.measureAll();
+    masses.clearForces();
+    springs.applyForces(sliceTime);
+    masses.advance(sliceTime, springs);
+}
+
 void stepStructure(MassList& masses, SpringList& springs, float frameTime)
 {
     StructureSlices slices = sliceFrame(frameTime);
-    for (int slice = 0; slice < slices.count; ++slice) {
-        // The springs push from the geometry they cached, so each slice first
-        // brings it up to where the balls are now.
-        springs.measureAll();
-        masses.clearForces();
-        springs.applyForces(slices.sliceTime);
-        masses.advance(slices.sliceTime, springs);
-    }
+    for (int slice = 0; slice < slices.count; ++slice)
+        stepStructureSlice(masses, springs, slices.sliceTime);
 }

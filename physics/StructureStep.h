@@ -8,6 +8,9 @@ class SpringList;
 struct StructureSlices {
     int count;
     float sliceTime;
+
+    // The time the slices simulate: the frame's, or the cap after a stall.
+    float simulatedTime() const { return static_cast<float>(count) * sliceTime; }
 };
 
 // A frame of up to 1/60 s is one pass of the whole frame time. A longer one is
@@ -15,7 +18,10 @@ struct StructureSlices {
 // 8/60 s, only its first 8/60 s are simulated.
 StructureSlices sliceFrame(float frameTime);
 
-// The structure's share of one frame, once per slice of the frame time: every
-// spring measured where its balls now are, forces cleared, every spring's force
-// added, every ball moved.
+// One slice of the structure's step: every spring measured where its balls now
+// are, forces cleared, every spring's force added, every ball moved. Play runs
+// the crawlers after each slice, so they move on the structure as it stands.
+void stepStructureSlice(MassList& masses, SpringList& springs, float sliceTime);
+
+// The structure alone through one frame: one slice after another.
 void stepStructure(MassList& masses, SpringList& springs, float frameTime);
