@@ -1,9 +1,11 @@
 #include "graphics/Texture.h"
 
 #include "graphics/TgaImage.h"
+#include "resfile/UnusableFile.h"
 
 #include <GL/gl.h>
 #include <cstring>
+#include <string>
 #include <strings.h>
 
 bool hasTgaExtension(const char* fileName)
@@ -24,15 +26,28 @@ bool fitsTheGl(const TgaImage& image)
     return width != 0;
 }
 
+// Why the picture cannot become a texture, or nothing when it can.
+std::string unusablePicture(const char* fileName, TgaImage& image)
+{
+    if (!hasTgaExtension(fileName))
+        return "not a .tga name";
+    if (!image.load(fileName))
+        return image.problem;
+    if (image.bitsPerPixel != 32)
+        return "a greyscale picture; only colour ones are drawn";
+    if (!fitsTheGl(image))
+        return "larger than this GL's textures (" + std::to_string(image.width) + " by "
+            + std::to_string(image.height) + ")";
+    return "";
+}
+
 }
 
 unsigned loadTexture(const char* fileName)
 {
-    if (!hasTgaExtension(fileName))
-        return 0;
     TgaImage image;
-    if (!image.load(fileName) || image.bitsPerPixel != 32 || !fitsTheGl(image)) {
-        image.release();
+    if (std::string problem = unusablePicture(fileName, image); !problem.empty()) {
+        reportUnusableFile("picture", fileName, problem);
         return 0;
     }
     // Rows are tightly packed; the font's glyph textures rely on this too.

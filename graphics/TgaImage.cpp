@@ -1,7 +1,8 @@
 #include "graphics/TgaImage.h"
 
+#include "resfile/ResourceFile.h"
+
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -68,35 +69,39 @@ void copyTrueColourPixel(ByteReader& in, int depth, std::uint8_t* out)
     out[3] = depth == 32 ? in.byte() : 255;
 }
 
-bool decodeUncompressed(ByteReader& in, int depth, std::size_t pixelCount, std::vector<std::uint8_t>& out)
+constexpr const char* truncated = "truncated";
+
+// Each decoder says what is wrong with the pixel data, or nothing when it
+// decoded the whole picture.
+const char* decodeUncompressed(ByteReader& in, int depth, std::size_t pixelCount, std::vector<std::uint8_t>& out)
 {
     std::size_t storedBytes = static_cast<std::size_t>(depth / 8);
     if (!in.has(pixelCount * storedBytes))
-        return false;
+        return truncated;
     if (depth == 8) {
         for (std::size_t i = 0; i < pixelCount; ++i)
             out[i] = in.byte();
-        return true;
+        return nullptr;
     }
     for (std::size_t i = 0; i < pixelCount; ++i)
         copyTrueColourPixel(in, depth, &out[4 * i]);
-    return true;
+    return nullptr;
 }
 
-bool decodeRunLength(ByteReader& in, int depth, std::size_t pixelCount, std::vector<std::uint8_t>& out)
+const char* decodeRunLength(ByteReader& in, int depth, std::size_t pixelCount, std::vector<std::uint8_t>& out)
 {
     std::size_t storedBytes = static_cast<std::size_t>(depth / 8);
     std::size_t done = 0;
     while (done < pixelCount) {
         if (!in.has(1))
-            return false;
+            return truncated;
         std::uint8_t packet = in.byte();
         std::size_t count = (packet & packetCountMask) + 1u;
         if (count > pixelCount - done)
-            return false;
+            return "a run-length packet runs past the end of the picture";
         bool isRun = (packet & runLengthBit) != 0;
         if (!in.has((isRun ? 1 : count) * storedBytes))
-            return false;
+            return truncated;
         if (isRun) {
             std::uint8_t* first = &out[4 * done];
             copyTrueColourPixel(in, depth, first);
@@ -108,7 +113,7 @@ bool decodeRunLength(ByteReader& in, int depth, std::size_t pixelCount, std::vec
         }
         done += count;
     }
-    return true;
+    return nullptr;
 }
 
 void flipRows(std::vector<std::uint8_t>& pixels, std::size_t rowBytes, std::size_t rows)
@@ -130,13 +135,20 @@ std::size_t largestFileFor(const TgaImage& image, std::size_t pixelCount)
     return headerSize + bytesBeforePixels(image) + pixelCount * (packetBytes + storedBytes) + trailerRoom;
 }
 
-bool isSupported(const TgaImage& image)
+// What keeps the header from being one we read, or nothing.
+std::string unsupportedHeader(const TgaImage& image)
 {
     bool typeKnown = image.imageType == TrueColour || image.imageType == Greyscale
         || image.imageType == RunLengthTrueColour;
     bool depthKnown = image.pixelDepth == 8 || image.pixelDepth == 24 || image.pixelDepth == 32;
     bool runLengthGrey = image.imageType == RunLengthTrueColour && image.pixelDepth == 8;
-    return typeKnown && depthKnown && !runLengthGrey && image.headerWidth > 0 && image.headerHeight > 0;
+    if (!typeKnown || !depthKnown || runLengthGrey)
+        return "not a TGA picture we read (type " + std::to_string(image.imageType) + ", "
+            + std::to_string(image.pixelDepth) + " bits a pixel)";
+    if (image.headerWidth <= 0 || image.headerHeight <= 0)
+        return "a TGA picture without pixels (" + std::to_string(image.headerWidth) + " by "
+            + std::to_string(image.headerHeight) + ")";
+    return "";
 }
 
 }
@@ -145,38 +157,42 @@ bool TgaImage::load(const char* fileName)
 {
     if (!pixels.empty())
         return true;
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    std::streamoff fileSize = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-    if (fileSize < static_cast<std::streamoff>(headerSize))
-        return false;
+    ResourceFile file(fileName);
+    if (!file.isOpen())
+        return refuse(file.problem());
+    if (file.size() < headerSize)
+        return refuse("truncated: shorter than a TGA header");
     // The header first: it says how large the file may be before anything
     // more is read.
     std::vector<std::uint8_t> bytes(headerSize);
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(headerSize));
+    if (!file.read(bytes.data(), headerSize))
+        return refuse(file.problem());
     ByteReader header(bytes);
     readHeader(header, *this);
-    if (!file || !isSupported(*this))
-        return false;
+    if (std::string unsupported = unsupportedHeader(*this); !unsupported.empty())
+        return refuse(unsupported);
     std::size_t pixelCount = static_cast<std::size_t>(headerWidth) * static_cast<std::size_t>(headerHeight);
     std::size_t decodedBytesPerPixel = pixelDepth == 8 ? 1 : 4;
-    if (pixelCount * decodedBytesPerPixel > maxTgaPixelBytes ||
-        static_cast<std::size_t>(fileSize) > largestFileFor(*this, pixelCount))
-        return false;
+    if (pixelCount * decodedBytesPerPixel > maxTgaPixelBytes)
+        return refuse("larger than the " + describeSize(maxTgaPixelBytes) + " of pixels we take ("
+                      + std::to_string(headerWidth) + " by " + std::to_string(headerHeight) + ")");
+    if (file.size() > largestFileFor(*this, pixelCount))
+        return refuse("larger than its header can need (" + describeSize(file.size()) + ")");
 
-    bytes.resize(static_cast<std::size_t>(fileSize));
-    file.read(reinterpret_cast<char*>(bytes.data() + headerSize), fileSize - static_cast<std::streamoff>(headerSize));
+    bytes.resize(static_cast<std::size_t>(file.size()));
+    if (!file.read(bytes.data() + headerSize, bytes.size() - headerSize))
+        return refuse(file.problem());
     ByteReader in(bytes);
     in.skip(headerSize);
-    if (!file || !in.has(bytesBeforePixels(*this)))
-        return false;
+    if (!in.has(bytesBeforePixels(*this)))
+        return refuse(truncated);
     in.skip(bytesBeforePixels(*this));
 
     std::vector<std::uint8_t> decoded(pixelCount * decodedBytesPerPixel);
-    bool ok = imageType == RunLengthTrueColour ? decodeRunLength(in, pixelDepth, pixelCount, decoded)
-                                               : decodeUncompressed(in, pixelDepth, pixelCount, decoded);
-    if (!ok)
-        return false;
+    const char* broken = imageType == RunLengthTrueColour ? decodeRunLength(in, pixelDepth, pixelCount, decoded)
+                                                          : decodeUncompressed(in, pixelDepth, pixelCount, decoded);
+    if (broken != nullptr)
+        return refuse(broken);
 
     width = headerWidth;
     height = headerHeight;
@@ -184,7 +200,14 @@ bool TgaImage::load(const char* fileName)
     if ((imageDescriptor & topLeftOriginBit) == 0)
         flipRows(decoded, static_cast<std::size_t>(width) * decodedBytesPerPixel, static_cast<std::size_t>(height));
     pixels.swap(decoded);
+    problem.clear();
     return true;
+}
+
+bool TgaImage::refuse(std::string reason)
+{
+    problem = std::move(reason);
+    return false;
 }
 
 void TgaImage::release()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A TGA picture decoded into memory: uncompressed true-colour or greyscale
@@ -27,14 +28,20 @@ struct TgaImage {
     std::int32_t height = 0;
     std::int32_t bitsPerPixel = 0;
     std::vector<std::uint8_t> pixels;
+    // Why the last load refused the file, in words for the player.
+    std::string problem;
 
     // Decodes the file. True when the picture was decoded, or was already held.
     // A file that is not a picture we read, is truncated or lies about its size
-    // is refused without reading or writing past any buffer.
+    // is refused without reading or writing past any buffer, and so is anything
+    // but a regular file.
     bool load(const char* fileName);
 
     // Frees the pixels.
     void release();
+
+private:
+    bool refuse(std::string reason);
 };
 
 // The largest decoded picture we accept; nothing the game ships comes close.

@@ -3,6 +3,7 @@
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <tuple>
 
@@ -41,28 +42,43 @@ TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
 
 // Refused by what load returns, so an overrun fails in every build, not only
 // under the address sanitizer; the largest picture we take is 4096 pixels square.
-TEST(TgaImage, RefusesMalformedFilesWithoutReadingOrWritingPastABuffer)
+// Each refusal says why, and anything but a regular file is refused unopened.
+TEST(TgaImage, RefusesMalformedFilesAndSpecialFilesWithoutReadingOrWritingPastABufferSayingWhy)
 {
     Bytes largest = tgaFile(10, 4096, 4096, 32, blackRuns(4096 * 4096));
     EXPECT_TRUE(TgaImage().load(writeTempFile("largest.tga", largest).c_str())) << "the largest picture we take";
-    const std::pair<const char*, Bytes> cases[] = {
-        {"a header a byte short", Bytes(17, 0)},
-        {"colour-mapped", tgaFile(1, 1, 1, 8, {0})},
-        {"16 bits", tgaFile(2, 1, 1, 16, {0, 0})},
-        {"no width", tgaFile(2, 0, 4, 24)},
-        {"no height", tgaFile(2, 4, 0, 24)},
-        {"a whole picture a row larger than we take", tgaFile(10, 4096, 4097, 32, blackRuns(4096 * 4097))},
-        {"truncated pixels", tgaFile(2, 2, 2, 24, Bytes(11, 1))},
-        {"an ID field past the end", tgaFile(2, 1, 1, 24, {1, 2, 3}, 0, 200)},
-        {"run-length grey", tgaFile(10, 4, 1, 8, {0x83, 9})},
-        {"a run one pixel longer than the picture", tgaFile(10, 2, 1, 32, {0x82, 1, 2, 3, 4})},
-        {"a raw packet whose pixels run past the end of the file", tgaFile(10, 4, 1, 24, {0x03, 1, 2, 3})},
-        {"packets missing", tgaFile(10, 4, 1, 24, {0x81, 1, 2, 3})},
-        {"more bytes than its header can need", tgaFile(2, 1, 1, 24, Bytes(3 + 70000, 0))},
+    const std::tuple<const char*, Bytes, const char*> cases[] = {
+        {"a header a byte short", Bytes(17, 0), "truncated: shorter than a TGA header"},
+        {"colour-mapped", tgaFile(1, 1, 1, 8, {0}), "not a TGA picture we read (type 1, 8 bits a pixel)"},
+        {"16 bits", tgaFile(2, 1, 1, 16, {0, 0}), "not a TGA picture we read (type 2, 16 bits a pixel)"},
+        {"no width", tgaFile(2, 0, 4, 24), "a TGA picture without pixels (0 by 4)"},
+        {"no height", tgaFile(2, 4, 0, 24), "a TGA picture without pixels (4 by 0)"},
+        {"a whole picture a row larger than we take", tgaFile(10, 4096, 4097, 32, blackRuns(4096 * 4097)),
+         "larger than the 64 MiB of pixels we take (4096 by 4097)"},
+        {"truncated pixels", tgaFile(2, 2, 2, 24, Bytes(11, 1)), "truncated"},
+        {"an ID field past the end", tgaFile(2, 1, 1, 24, {1, 2, 3}, 0, 200), "truncated"},
+        {"run-length grey", tgaFile(10, 4, 1, 8, {0x83, 9}), "not a TGA picture we read (type 10, 8 bits a pixel)"},
+        {"a run one pixel longer than the picture", tgaFile(10, 2, 1, 32, {0x82, 1, 2, 3, 4}),
+         "a run-length packet runs past the end of the picture"},
+        {"a raw packet whose pixels run past the end of the file", tgaFile(10, 4, 1, 24, {0x03, 1, 2, 3}),
+         "truncated"},
+        {"packets missing", tgaFile(10, 4, 1, 24, {0x81, 1, 2, 3}), "truncated"},
+        {"more bytes than its header can need", tgaFile(2, 1, 1, 24, Bytes(3 + 70000, 0)),
+         "larger than its header can need (70021 bytes)"},
     };
-    for (const auto& [what, file] : cases) {
+    for (const auto& [what, file, reason] : cases) {
         TgaImage image;
         EXPECT_FALSE(image.load(writeTempFile("refused.tga", file).c_str())) << what;
         EXPECT_TRUE(image.pixels.empty()) << what;
+        EXPECT_EQ(image.problem, reason) << what;
+    }
+    std::string fifo = tempPath("fifo.tga");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (auto [path, reason] :
+         {std::pair{fifo, "a FIFO, not a regular file"}, {tempPath(""), "a folder, not a regular file"},
+          {"/dev/zero", "a device, not a regular file"}, {tempPath("missing.tga"), "No such file or directory"}}) {
+        TgaImage image;
+        EXPECT_FALSE(image.load(path.c_str())) << path;
+        EXPECT_EQ(image.problem, reason) << path;
     }
 }
