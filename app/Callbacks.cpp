@@ -3,12 +3,17 @@
 #include "app/Game.h"
 #include "app/Pointer.h"
 #include "app/View.h"
+#include "audio/SoundBank.h"
+#include "text/Font.h"
 
 #include <GL/freeglut.h>
 #include <cstdio>
 #include <stdexcept>
 
 namespace {
+
+// The installed game's command, which starts it from its own folder.
+constexpr const char* installedLauncher = "the installed launcher, vorlund";
 
 // The callbacks hold no state: each forwards to its singleton.
 void onReshape(int w, int h) { View::instance().reshape(w, h); }
@@ -28,6 +33,18 @@ void openWindow(int* argc, char** argv)
     glutInitWindowSize(View::windowSize, View::windowSize);
     glutCreateWindow("Vorlund!");
     glutPositionWindow(100, 100);
+}
+
+// The sounds still loading say first what they have to say, and are done
+// before the game ends under them. A font file to blame is named, with where
+// it was looked for, above FreeType's own words.
+void reportFailedStart(const std::runtime_error& error)
+{
+    SoundBank::instance().finishLoading();
+    if (const auto* fontFile = dynamic_cast<const FontFileError*>(&error))
+        std::fprintf(stderr, "Vorlund!: %s; start the game from the folder that holds res/, or with %s\n",
+                     fontFile->problem().c_str(), installedLauncher);
+    std::fprintf(stderr, "%s\n", error.what());
 }
 
 void registerCallbacks()
@@ -55,7 +72,7 @@ int runGame(int argc, char** argv)
     try {
         Game::instance().setup();
     } catch (const std::runtime_error& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        reportFailedStart(error);
         return 1;
     }
     registerCallbacks();

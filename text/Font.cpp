@@ -1,5 +1,7 @@
 #include "text/Font.h"
 
+#include "resfile/ResourceFile.h"
+#include "resfile/UnusableFile.h"
 #include "text/GlyphImage.h"
 #include "text/TextFormat.h"
 #include "text/TextLines.h"
@@ -9,8 +11,8 @@
 #include FT_GLYPH_H
 #include <GL/gl.h>
 
+#include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -24,6 +26,9 @@ constexpr float lineSpacing = 1.5873016f; // lines are the font height / 0.63 ap
 // would cost a huge bitmap for nothing.
 constexpr FT_Pos largestGlyphInEms = 4;
 constexpr const char* brokenFontFile = "FT_New_Face failed (there is probably a problem with your font file)";
+// The font is read whole into memory; the one we ship is 132 KiB, and even a
+// font of every script stays well under this.
+constexpr std::uint64_t largestFontBytes = 32 * 1024 * 1024;
 
 struct LibraryCloser {
     void operator()(FT_Library library) const { FT_Done_FreeType(library); }
@@ -46,27 +51,56 @@ LibraryHandle openLibrary()
     return LibraryHandle(library);
 }
 
-FaceHandle openFace(FT_Library library, const char* fontFile)
+[[noreturn]] void fontFileFails(const char* fixedText, const char* fontFile, const std::string& reason)
+{
+    throw FontFileError(fixedText, describeUnusableFile("font", fontFile, reason));
+}
+
+std::string freeTypeError(FT_Error error)
+{
+    return "FreeType error " + std::to_string(error);
+}
+
+// The file is read by us, not by FreeType, so that nothing but a regular file
+// of a bounded size is opened: a FIFO in its place would block start-up.
+std::vector<std::uint8_t> readFontFile(const char* fontFile)
+{
+    ResourceFile file(fontFile);
+    std::vector<std::uint8_t> bytes;
+    if (!file.readAll(bytes, largestFontBytes))
+        fontFileFails(brokenFontFile, fontFile, file.problem());
+    return bytes;
+}
+
+// The face reads from the bytes until it is closed, so they must outlive it.
+FaceHandle openFace(FT_Library library, const char* fontFile, const std::vector<std::uint8_t>& bytes)
 {
     FT_Face face = nullptr;
-    if (fontFile == nullptr || FT_New_Face(library, fontFile, 0, &face) != 0)
-        throw std::runtime_error(brokenFontFile);
+    FT_Error error = FT_New_Memory_Face(library, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face);
+    if (error != 0)
+        fontFileFails(brokenFontFile, fontFile, "not a font FreeType reads (" + freeTypeError(error) + ")");
     return FaceHandle(face);
+}
+
+std::string glyphProblem(int code, const std::string& what)
+{
+    return "the glyph of character " + std::to_string(code) + " " + what;
 }
 
 // Loads the glyph of the character code and renders it to an 8-bit coverage
 // bitmap glyph. A glyph larger than any font's (a face whose units per em
 // were shrunk, say) marks the file as broken before it is rendered.
-GlyphHandle renderGlyph(FT_Face face, int code)
+GlyphHandle renderGlyph(FT_Face face, const char* fontFile, int code)
 {
-    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_DEFAULT) != 0)
-        throw std::runtime_error("FT_Load_Glyph failed");
+    if (FT_Error error = FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_DEFAULT); error != 0)
+        fontFileFails("FT_Load_Glyph failed", fontFile, glyphProblem(code, "would not load: " + freeTypeError(error)));
     FT_Pos largest = largestGlyphInEms * face->size->metrics.x_ppem * fixedPointOne;
     if (face->glyph->metrics.width > largest || face->glyph->metrics.height > largest)
-        throw std::runtime_error(brokenFontFile);
+        fontFileFails(brokenFontFile, fontFile,
+                      glyphProblem(code, "is over " + std::to_string(largestGlyphInEms) + " ems large"));
     FT_Glyph glyph = nullptr;
-    if (FT_Get_Glyph(face->glyph, &glyph) != 0)
-        throw std::runtime_error("FT_Get_Glyph failed");
+    if (FT_Error error = FT_Get_Glyph(face->glyph, &glyph); error != 0)
+        fontFileFails("FT_Get_Glyph failed", fontFile, glyphProblem(code, "would not copy: " + freeTypeError(error)));
     FT_Glyph_To_Bitmap(&glyph, FT_RENDER_MODE_NORMAL, nullptr, 1);
     return GlyphHandle(glyph);
 }
@@ -141,9 +175,9 @@ void compileGlyphList(unsigned list, unsigned texture, const GlyphPlacement& gly
     glEndList();
 }
 
-void makeGlyphList(FT_Face face, int code, unsigned list, unsigned texture)
+void makeGlyphList(FT_Face face, const char* fontFile, int code, unsigned list, unsigned texture)
 {
-    GlyphHandle glyph = renderGlyph(face, code);
+    GlyphHandle glyph = renderGlyph(face, fontFile, code);
     FT_BitmapGlyph bitmap = bitmapOf(glyph);
     GlyphImage image = imageOf(bitmap);
     uploadGlyphTexture(texture, image);
@@ -175,13 +209,14 @@ void Font::init(const char* fontFile, unsigned size)
     textures.assign(glyphCount, 0);
     height = static_cast<float>(size);
     LibraryHandle library = openLibrary();
-    FaceHandle face = openFace(library.get(), fontFile);
+    std::vector<std::uint8_t> fontBytes = readFontFile(fontFile);
+    FaceHandle face = openFace(library.get(), fontFile, fontBytes);
     FT_F26Dot6 charSize = static_cast<FT_F26Dot6>(size) * fixedPointOne;
     FT_Set_Char_Size(face.get(), charSize, charSize, dotsPerInch, dotsPerInch);
     listBase = glGenLists(glyphCount);
     glGenTextures(glyphCount, textures.data());
     for (int code = 0; code < glyphCount; ++code)
-        makeGlyphList(face.get(), code, listBase + code, textures[code]);
+        makeGlyphList(face.get(), fontFile, code, listBase + code, textures[code]);
 }
 
 void Font::print(const char* format, ...)
