@@ -1,8 +1,14 @@
 #include "audio/SoundMixer.h"
 
+#include "audio/SoundFileHeader.h"
+#include "res/ResourceFiles.h"
+#include "resfile/ResourceFile.h"
+#include "resfile/UnusableFile.h"
+
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -21,19 +27,54 @@ SoundHandle handleFor(std::vector<T*>& table, T* item)
     return static_cast<SoundHandle>(table.size());
 }
 
-// An ID3 tag or an MPEG audio frame's sync bits. Anything else is not given
-// to the MP3 decoder at all, which would fill stderr with its complaints.
-bool startsLikeMp3(const char* fileName)
+// SDL's own words for what went wrong, or ours when it has none.
+std::string sdlReason(const char* ours)
 {
-    unsigned char start[3] = {};
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (file == nullptr)
-        return false;
-    std::size_t got = std::fread(start, 1, sizeof start, file);
-    std::fclose(file);
-    bool tagged = got == 3 && start[0] == 'I' && start[1] == 'D' && start[2] == '3';
-    bool synced = got >= 2 && start[0] == 0xFF && (start[1] & 0xE0) == 0xE0;
-    return tagged || synced;
+    const char* sdl = SDL_GetError();
+    return sdl != nullptr && *sdl != '\0' ? sdl : ours;
+}
+
+// Read whole and checked against its header before the mixer decodes it, so
+// that a file far larger than a sound effect never reaches the decoder.
+Mix_Chunk* decodeSample(const char* fileName, std::string& problem)
+{
+    ResourceFile file(fileName);
+    std::vector<std::uint8_t> bytes;
+    if (!file.readAll(bytes, res::largestSoundEffectBytes)) {
+        problem = file.problem();
+        return nullptr;
+    }
+    problem = soundFileProblem(bytes);
+    if (!problem.empty())
+        return nullptr;
+    SDL_ClearError();
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), SDL_TRUE);
+    if (chunk == nullptr)
+        problem = sdlReason("the mixer could not decode it");
+    return chunk;
+}
+
+// The music is an MP3 and is opened as nothing else: guessed from its bytes, a
+// MIDI file would be handed to a player that restarts a song that fails,
+// forever, inside the mixing thread, and all sound would stop. It is streamed
+// from the open file, so there is no bound on its size, only on its kind.
+Mix_Music* openMusic(const char* fileName, std::string& problem)
+{
+    ResourceFile file(fileName);
+    std::uint8_t start[3] = {};
+    if (!file.read(start, sizeof start)) {
+        problem = file.problem();
+        return nullptr;
+    }
+    if (!startsLikeMp3(start, sizeof start)) {
+        problem = "not an MP3 sound";
+        return nullptr;
+    }
+    SDL_ClearError();
+    Mix_Music* music = Mix_LoadMUSType_RW(SDL_RWFromFP(file.release(), SDL_TRUE), MUS_MP3, SDL_TRUE);
+    if (music == nullptr)
+        problem = sdlReason("the mixer could not decode it");
+    return music;
 }
 
 template <typename T>
@@ -61,12 +102,12 @@ bool SoundMixer::init(int mixRate, int channelCount)
     // game never reads, and the game could no longer be stopped that way.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        reportOnce("no audio device", nullptr);
+        reportSoundOff("no audio device");
         return false;
     }
     Mix_Init(MIX_INIT_MP3);
     if (Mix_OpenAudio(mixRate, AUDIO_S16SYS, outputChannels, mixBufferFrames) != 0) {
-        reportOnce("the audio device would not open", nullptr);
+        reportSoundOff("the audio device would not open");
         return false;
     }
     channelCount_ = Mix_AllocateChannels(channelCount);
@@ -78,9 +119,10 @@ SoundHandle SoundMixer::loadSample(const char* fileName)
 {
     if (!on_ || fileName == nullptr)
         return noSound;
-    Mix_Chunk* chunk = Mix_LoadWAV(fileName);
+    std::string problem;
+    Mix_Chunk* chunk = decodeSample(fileName, problem);
     if (chunk == nullptr) {
-        reportOnce("cannot load", fileName);
+        reportUnusableFile("sound", fileName, problem);
         return noSound;
     }
     return handleFor(samples_, chunk);
@@ -90,13 +132,10 @@ SoundHandle SoundMixer::openLoopingStream(const char* fileName)
 {
     if (!on_ || fileName == nullptr)
         return noSound;
-    // The music is an MP3 and is opened as nothing else: guessed from its
-    // bytes, a MIDI file would be handed to a player that restarts a song
-    // that fails, forever, inside the mixing thread, and all sound would stop.
-    Mix_Music* music = startsLikeMp3(fileName)
-        ? Mix_LoadMUSType_RW(SDL_RWFromFile(fileName, "rb"), MUS_MP3, SDL_TRUE) : nullptr;
+    std::string problem;
+    Mix_Music* music = openMusic(fileName, problem);
     if (music == nullptr) {
-        reportOnce("cannot load", fileName);
+        reportUnusableFile("music", fileName, problem);
         return noSound;
     }
     return handleFor(streams_, music);
@@ -116,12 +155,7 @@ void SoundMixer::playStream(int channel, SoundHandle stream)
         Mix_PlayMusic(music, loopForever);
 }
 
-void SoundMixer::reportOnce(const char* what, const char* fileName)
+void SoundMixer::reportSoundOff(const char* what)
 {
-    if (reported_.exchange(true))
-        return;
-    if (fileName == nullptr)
-        std::fprintf(stderr, "Vorlund!: sound is off: %s (%s)\n", what, SDL_GetError());
-    else
-        std::fprintf(stderr, "Vorlund!: some sounds are off: %s %s (%s)\n", what, fileName, Mix_GetError());
+    std::fprintf(stderr, "Vorlund!: sound is off: %s (%s)\n", what, sdlReason("SDL gave no reason").c_str());
 }

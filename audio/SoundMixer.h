@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +13,9 @@ constexpr SoundHandle noSound = 0;
 // The game's small sound layer on top of SDL2_mixer: short samples played at
 // once on numbered channels, and a looping music stream. Without an audio
 // device, or for a file that does not load, the handles are 0 and everything
-// stays silent; the first such problem is told once on stderr, nothing more.
+// stays silent; the player is told on stderr, a line for the device or for
+// each file. Only regular files are opened, and a sample only if its header
+// accounts for its size and it is no larger than a sound effect can be.
 class SoundMixer {
 public:
     static SoundMixer& instance();
@@ -37,12 +38,11 @@ public:
 
 private:
     SoundMixer() = default;
-    void reportOnce(const char* what, const char* fileName);
+    void reportSoundOff(const char* what);
     bool isChannel(int channel) const { return channel >= 0 && channel < channelCount_; }
 
     bool initialised_ = false;
     bool on_ = false;
-    std::atomic<bool> reported_ = false; // samples may be loaded on another thread
     int channelCount_ = 0;
     std::vector<Mix_Chunk*> samples_;
     std::vector<Mix_Music*> streams_;

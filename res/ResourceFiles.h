@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -31,6 +32,10 @@ constexpr int winSoundCount = 13;
 constexpr const char* musicFile = "./res/audio/loop_Marvessant_Tundravel.mp3";
 // Every sound is made and mixed at this rate, so nothing is resampled.
 constexpr int mixRate = 44100;
+// A sound effect file larger than this is refused before it is decoded: four
+// times the longest win sound (16 KB), room enough for a remade sound, while a
+// huge file in a sound's place costs nothing.
+constexpr std::uint64_t largestSoundEffectBytes = 64 * 1024;
 
 // Squeaks and win sounds are numbered from 1, two digits: batsqueak01.mp3.
 inline std::string numberedSound(const char* stem, int number)

@@ -5,11 +5,15 @@
 
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 #include <tuple>
 
@@ -77,23 +81,73 @@ TEST(SoundBank, PlaysEachSoundOnceOnTheChannelOfItsIndexAndLoopsTheMusic)
     EXPECT_EQ(std::make_tuple(Mix_Playing(win), Mix_PlayingMusic()), std::make_tuple(0, 1));
 }
 
-TEST(SoundMixer, StaysSilentForMissingAndBrokenFilesAndTellsOnlyTheFirst)
+// A WAV of 16-bit mono silence, its RIFF size short by the lie.
+std::vector<std::uint8_t> wavFile(std::uint32_t dataBytes, std::uint32_t lie = 0)
+{
+    std::vector<std::uint8_t> file;
+    auto add = [&](std::initializer_list<std::uint32_t> words, int bytesEach) {
+        for (std::uint32_t word : words)
+            for (int i = 0; i < bytesEach; ++i)
+                file.push_back(static_cast<std::uint8_t>(word >> 8 * i));
+    };
+    auto tag = [&](const char* name) { file.insert(file.end(), name, name + 4); };
+    tag("RIFF");
+    add({36 + dataBytes - lie}, 4);
+    tag("WAVE");
+    tag("fmt ");
+    add({16}, 4);
+    add({1, 1}, 2);
+    add({res::mixRate, 2 * res::mixRate}, 4);
+    add({2, 16}, 2);
+    tag("data");
+    add({dataBytes}, 4);
+    file.resize(file.size() + dataBytes);
+    return file;
+}
+
+// A file that cannot be used stays silent and is told in one line: its name,
+// its folder and why. Only a regular file is opened, a sample only if its
+// header accounts for its size and it is no larger than a sound effect may be.
+TEST(SoundMixer, StaysSilentForEveryFileItCannotUseAndSaysWhyOneLineEach)
 {
     SoundBank& bank = loadedBank();
     SoundMixer& mixer = SoundMixer::instance();
-    std::string broken = writeTempFile("broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
+    EXPECT_NE(mixer.loadSample(writeTempFile("good.wav", wavFile(4)).c_str()), noSound);
+    std::string fifo = tempPath("fifo.mp3");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directories(tempPath("folder.mp3"));
+    std::ifstream squeak(res::squeakFile(1), std::ios::binary);
+    std::vector<std::uint8_t> grownSqueak(std::istreambuf_iterator<char>(squeak), {});
+    grownSqueak.resize(grownSqueak.size() + 1000);
     // A whole little MIDI song: one note. The music is opened as MP3 only.
     std::string song = writeTempFile("song.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k',
                                                   0, 0, 0, 12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
-    static std::string told; // the mixer tells once a process, however often this runs
-    testing::internal::CaptureStderr();
-    std::vector<SoundHandle> handles = {
-        mixer.loadSample(tempPath("missing.wav").c_str()), mixer.loadSample(broken.c_str()),
-        mixer.openLoopingStream(broken.c_str()), mixer.loadSample(nullptr), mixer.openLoopingStream(song.c_str())};
-    told += testing::internal::GetCapturedStderr();
-    EXPECT_EQ(handles, std::vector<SoundHandle>(handles.size(), noSound));
-    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1);
-    EXPECT_NE(told.find("missing.wav"), std::string::npos) << told;
+    std::string broken = writeTempFile("broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
+    std::vector<std::uint8_t> truncated = wavFile(100);
+    truncated.resize(60);
+    const std::tuple<const char*, std::string, const char*> samples[] = {
+        {"sound", tempPath("missing.wav"), "No such file or directory"},
+        {"sound", fifo, "a FIFO, not a regular file"},
+        {"sound", tempPath("folder.mp3"), "a folder, not a regular file"},
+        {"sound", writeTempFile("huge.wav", wavFile(64 * 1024)), "too large: 65580 bytes, over the 64 KiB it may be"},
+        {"sound", writeTempFile("lying.wav", wavFile(1000, 996)), "larger than its header says (48 bytes)"},
+        {"sound", writeTempFile("grown.mp3", grownSqueak), "larger than its header says (2194 bytes)"},
+        {"sound", writeTempFile("truncated.wav", truncated), "truncated (its header says 144 bytes)"},
+        {"sound", song, "not an MP3 or WAV sound"},
+        {"music", fifo, "a FIFO, not a regular file"},
+        {"music", broken, "not an MP3 sound"},
+        {"music", song, "not an MP3 sound"},
+    };
+    for (const auto& [kind, path, reason] : samples) {
+        testing::internal::CaptureStderr();
+        bool music = std::string(kind) == "music";
+        SoundHandle handle = music ? mixer.openLoopingStream(path.c_str()) : mixer.loadSample(path.c_str());
+        std::filesystem::path file(path);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Vorlund!: cannot use the " + std::string(kind) + " " + file.filename().string() + " in "
+                      + file.parent_path().string() + ": " + reason + "\n");
+        EXPECT_EQ(handle, noSound) << path;
+    }
     // Good sounds on no channel, and sounds never loaded, stay silent.
     mixer.playSample(soundCount, bank.handles[0]);
     mixer.playSample(-1, bank.handles[0]);
