@@ -76,9 +76,8 @@ std::vector<std::uint8_t> readFontFile(const char* fontFile)
 FaceHandle openFace(FT_Library library, const char* fontFile, const std::vector<std::uint8_t>& bytes)
 {
     FT_Face face = nullptr;
-    FT_Error error = FT_New_Memory_Face(library, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face);
-    if (error != 0)
-        fontFileFails(brokenFontFile, fontFile, "not a font FreeType reads (" + freeTypeError(error) + ")");
+    if (FT_New_Memory_Face(library, bytes.data(), static_cast<FT_Long>(bytes.size()), 0, &face) != 0)
+        fontFileFails(brokenFontFile, fontFile, "not a font FreeType can read");
     return FaceHandle(face);
 }
 
@@ -206,11 +205,11 @@ Font& Font::instance()
 
 void Font::init(const char* fontFile, unsigned size)
 {
-    textures.assign(glyphCount, 0);
-    height = static_cast<float>(size);
     LibraryHandle library = openLibrary();
     std::vector<std::uint8_t> fontBytes = readFontFile(fontFile);
     FaceHandle face = openFace(library.get(), fontFile, fontBytes);
+    textures.assign(glyphCount, 0);
+    height = static_cast<float>(size);
     FT_F26Dot6 charSize = static_cast<FT_F26Dot6>(size) * fixedPointOne;
     FT_Set_Char_Size(face.get(), charSize, charSize, dotsPerInch, dotsPerInch);
     listBase = glGenLists(glyphCount);

@@ -1,6 +1,7 @@
 // The game's own font drawn into the test window, a window pixel per unit.
 #include "res/ResourceFiles.h"
 #include "tests/support/GlContext.h"
+#include "tests/support/TempDir.h"
 #include "text/Font.h"
 #include "text/GlyphImage.h"
 #include "text/TextLines.h"
@@ -9,9 +10,11 @@
 #include FT_FREETYPE_H
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <tuple>
 
 namespace {
@@ -146,4 +149,35 @@ TEST(Font, PrintsLineUnderLineMovingThePenByEachAdvanceDrawsOnlyItsOwnCodesAndLe
     for (const char* blank : {"", " ", "\x80\xC3\xA9"})
         EXPECT_EQ(litBox(printed(blank)), Box{}) << "'" << blank << "'";
     EXPECT_EQ(glyphCodes("a\x80" "b\xFF" "c\x7F"), "abc\x7F") << "only codes up to 127 reach glyphs";
+}
+
+// A font file that cannot be used is refused, named with its absolute folder
+// and the reason under FreeType's own words, and the font is left as it was.
+TEST(Font, RefusesAFileItCannotUseSayingWhichWhereAndWhy)
+{
+    Font& font = readyFont();
+    std::vector<unsigned> textures = font.textures;
+    std::string fifo = tempPath("fifo.ttf");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directories(tempPath("folder.ttf"));
+    const std::pair<std::string, const char*> cases[] = {
+        {fifo, "a FIFO, not a regular file"},
+        {tempPath("folder.ttf"), "a folder, not a regular file"},
+        {"/dev/zero", "a device, not a regular file"},
+        {"res/fonts/Missing.ttf", "No such file or directory"},
+        {writeTempFile("not-a-font.ttf", {'n', 'o', 't'}), "not a font FreeType can read"},
+    };
+    for (const auto& [path, reason] : cases) {
+        try {
+            font.init(path.c_str(), 2 * res::fontSize);
+            ADD_FAILURE() << path;
+        } catch (const FontFileError& error) {
+            EXPECT_STREQ(error.what(), "FT_New_Face failed (there is probably a problem with your font file)");
+            std::filesystem::path file = std::filesystem::absolute(path);
+            EXPECT_EQ(error.problem(), "cannot use the font " + file.filename().string() + " in "
+                                           + file.parent_path().string() + ": " + reason);
+        }
+    }
+    EXPECT_EQ(font.height, static_cast<float>(res::fontSize));
+    EXPECT_EQ(font.textures, textures);
 }
