@@ -3,6 +3,8 @@
 #include "e2e/GameTest.h"
 #include "tests/support/TempDir.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -135,7 +137,8 @@ TEST_F(GameTest, APlayersRoadThroughTheScreensABuildTheScrollAndTheZoom)
     }
 }
 
-TEST_F(GameTest, WithOnlyTheFontItPlaysUntexturedAndWithoutOneItStopsWithItsMessage)
+// Every file the game cannot use is named, one line each, with the absolute folder it looked in and why.
+TEST_F(GameTest, WithOnlyTheFontItPlaysUntexturedAndWithoutOneItStopsWithItsMessages)
 {
     std::ostringstream font;
     font << std::ifstream("res/fonts/Cookies.ttf", std::ios::binary).rdbuf();
@@ -146,17 +149,31 @@ TEST_F(GameTest, WithOnlyTheFontItPlaysUntexturedAndWithoutOneItStopsWithItsMess
     click();
     click();
     EXPECT_TRUE(eventually([&] { return !find(grab(), 0, 0, side, side, dark).empty(); })) << "no structure in play";
+    for (auto [file, folder] : {std::pair{"picture titlescreen.tga", "images"}, {"picture background.tga", "images"},
+                                {"music loop_Marvessant_Tundravel.mp3", "audio"}, {"sound win13.mp3", "audio"}}) {
+        std::string line = std::string("\nVorlund!: cannot use the ") + file + " in " + (onlyFont / "res").string()
+            + "/" + folder + ": No such file or directory\n";
+        EXPECT_NE(("\n" + errors()).find(line), std::string::npos) << line << errors();
+    }
     TearDown();
-    // A font missing (the scratch folder has no res/), not a font, or with a shrunk em (which once
-    // took 8.5 s and 1.65 GB to load) is refused at once, with the one message.
-    for (const std::filesystem::path& folder : {std::filesystem::path(tempPath("")),
-                                                folderWithFont("not-a-font", "not a font"),
-                                                folderWithFont("shrunk-em", withShrunkEm(font.str()))}) {
+    // A font missing (the scratch folder has no res/), a FIFO (which once hung start-up), not a font, or with a
+    // shrunk em (which once took 8.5 s and 1.65 GB to load) is refused at once: named, then FreeType's message.
+    std::filesystem::path fifo = folderWithFont("fifo", "");
+    std::filesystem::remove(fifo / "res/fonts/Cookies.ttf");
+    ASSERT_EQ(mkfifo((fifo / "res/fonts/Cookies.ttf").c_str(), 0600), 0);
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {tempPath(""), "No such file or directory"},
+        {fifo, "a FIFO, not a regular file"},
+        {folderWithFont("not-a-font", "not a font"), "not a font FreeType can read"},
+        {folderWithFont("shrunk-em", withShrunkEm(font.str())), "the glyph of character 1 is over 4 ems large"}};
+    for (const auto& [folder, reason] : cases) {
         start(folder);
         window = 0; // the game closes any window it opened
         EXPECT_TRUE(eventually([this] { return exitStatus() == 1; }, 5s)) << folder;
-        EXPECT_NE(("\n" + errors()).find("\nFT_New_Face failed (there is probably a problem with your font file)\n"),
-                  std::string::npos) << errors();
+        std::string lines = "\nVorlund!: cannot use the font Cookies.ttf in " + (folder / "res/fonts").string() + ": "
+            + reason + "; start the game from the folder that holds res/, or with the installed launcher, vorlund\n"
+            + "FT_New_Face failed (there is probably a problem with your font file)\n";
+        EXPECT_NE(("\n" + errors()).find(lines), std::string::npos) << lines << errors();
     }
 }
 
