@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
+#include <utility>
 
 // Where the system has them, the file is opened without waiting (a FIFO's
 // open blocks until a writer comes) and its type checked again once open, in
