@@ -53,7 +53,7 @@ TEST(StartingWindow, OpensAtItsUsualSizeWhereTheWorkAreaHasRoomElseAsLargeAsFits
     for (Case c : {Case{{0, 0, 1024, 1024}, 100, 100, 800}, Case{{0, 0, 1366, 768}, 100, 0, 728},
                    Case{{0, 0, 1920, 1080}, 100, 100, 800}, Case{{0, 0, 1280, 900}, 100, 60, 800},
                    Case{{0, 24, 1920, 1000}, 100, 124, 800}, Case{{60, 30, 900, 700}, 160, 30, 660},
-                   Case{{0, 0, 700, 1200}, 0, 100, 690}}) {
+                   Case{{0, 0, 700, 1200}, 0, 100, 690}, Case{{0, 0, 160, 160}, 0, 0, 200}}) {
         StartingWindow window = startingWindow(c.area);
         EXPECT_EQ(window.side, c.side) << c.area.width << "x" << c.area.height;
         EXPECT_EQ(window.x, c.x) << c.area.width << "x" << c.area.height;
