@@ -13,6 +13,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -124,6 +125,28 @@ std::vector<std::pair<int, int>> find(const Picture& shown, int left, int top, i
             if (kind(shown[y * pictureSide + x]))
                 found.emplace_back(x, y);
     return found;
+}
+
+namespace {
+
+// The middles of small squares where crawlers crowd, the most crowded first: pressed there, a crawler is still
+// near enough to pick up when the game reads the press, however far the others have moved since the picture.
+std::vector<std::pair<int, int>> crowdedPlaces(const Picture& shown, int left, int top, int width, int height)
+{
+    constexpr int cell = 16;
+    std::map<std::pair<int, int>, int> crowds;
+    for (auto [x, y] : find(shown, left, top, width, height, orange))
+        ++crowds[{x / cell, y / cell}];
+    std::vector<std::pair<int, std::pair<int, int>>> byCrowd;
+    for (auto [place, count] : crowds)
+        byCrowd.push_back({-count, {place.first * cell + cell / 2, place.second * cell + cell / 2}});
+    std::sort(byCrowd.begin(), byCrowd.end());
+    std::vector<std::pair<int, int>> places;
+    for (const auto& [count, place] : byCrowd)
+        places.push_back(place);
+    return places;
+}
+
 }
 
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit)
@@ -357,11 +380,11 @@ bool GameTest::showsCamera(Camera camera, std::chrono::milliseconds limit) const
     // Some tries, or more while time allows: a slow game's crawlers move on between its pictures.
     auto deadline = std::chrono::steady_clock::now() + patience;
     for (int attempt = 0; !built && (attempt < attempts || std::chrono::steady_clock::now() < deadline); ++attempt) {
-        std::vector<std::pair<int, int>> found; // where crawlers climb, away from the scrolling edges
-        auto climbing = [&] { return !(found = find(grab(), pictureX(-2.5), pictureY(2.5), 400, 200, orange)).empty(); };
+        std::vector<std::pair<int, int>> crowded; // where crawlers climb, away from the scrolling edges
+        auto climbing = [&] { return !(crowded = crowdedPlaces(grab(), pictureX(-2.5), pictureY(2.5), 400, 200)).empty(); };
         if (!eventually(climbing, patience))
             return ::testing::AssertionFailure() << "no crawler climbing";
-        auto [x, y] = found[found.size() * (attempt % attempts) / attempts]; // another if the last was not picked
+        auto [x, y] = crowded[attempt % crowded.size()]; // another if the last was not picked
         movePointer(x, y);
         button(1, true);
         for (int step = 1; step <= dragSteps; ++step)
@@ -369,6 +392,8 @@ bool GameTest::showsCamera(Camera camera, std::chrono::milliseconds limit) const
         button(1, false);
         std::this_thread::sleep_for(spinning); // unwatched: reading the window slows the game, tilting the message
         eventually(look, holding);
+        // A slow game may show the ball only later; another crawler dropped onto it would make a second one there.
+        eventually([&] { return look() || built; }, patience);
     }
     eventually([&] { return look() || (built && springs); }, patience); // a slow game's picture may lag behind
     if (heightShown != nullptr)
