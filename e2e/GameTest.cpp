@@ -3,7 +3,6 @@
 #include "graphics/TgaImage.h"
 #include "tests/support/TempDir.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -136,14 +135,11 @@ std::vector<std::pair<int, int>> crowdedPlaces(const Picture& shown, int left, i
     constexpr int cell = 16;
     std::map<std::pair<int, int>, int> crowds;
     for (auto [x, y] : find(shown, left, top, width, height, orange))
-        ++crowds[{x / cell, y / cell}];
-    std::vector<std::pair<int, std::pair<int, int>>> byCrowd;
-    for (auto [place, count] : crowds)
-        byCrowd.push_back({-count, {place.first * cell + cell / 2, place.second * cell + cell / 2}});
-    std::sort(byCrowd.begin(), byCrowd.end());
+        ++crowds[{x / cell * cell + cell / 2, y / cell * cell + cell / 2}];
     std::vector<std::pair<int, int>> places;
-    for (const auto& [count, place] : byCrowd)
-        places.push_back(place);
+    for (const auto& crowd : crowds)
+        places.push_back(crowd.first);
+    std::stable_sort(places.begin(), places.end(), [&](auto p, auto q) { return crowds[p] > crowds[q]; });
     return places;
 }
 
@@ -212,10 +208,10 @@ long GameTest::residentKilobytes() const
 double GameTest::cpuSeconds() const
 {
     std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
-    std::string field;
-    for (int i = 1; i < 14 && stat >> field; ++i) // to user and system time, in clock ticks (the name has no space)
-        ;
+    std::string skipped; // to user and system time, in clock ticks (the game's name has no space)
     long user = 0, system = 0;
+    for (int field = 1; field < 14; ++field)
+        stat >> skipped;
     stat >> user >> system;
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
@@ -241,16 +237,9 @@ bool GameTest::resizesTo(int width, int height) const
     return eventually([&] { return windowOnScreen().width == width && windowOnScreen().height == height; });
 }
 
-bool GameTest::windowManagerRuns() const
+bool GameTest::windowManagerRuns() const // it owns the screen's manager selection
 {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display(), root(), atom("_NET_SUPPORTING_WM_CHECK"), 0, 1, False, XA_WINDOW, &type, &format,
-                       &count, &remaining, &data);
-    XFree(data);
-    return count == 1;
+    return XGetSelectionOwner(display(), atom("WM_S0")) != None;
 }
 
 // As wmctrl and xdotool ask: the window's states, minimising by ICCCM, restoring by activation. Without a window

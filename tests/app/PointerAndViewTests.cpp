@@ -3,7 +3,6 @@
 #include "app/StartingWindow.h"
 #include "app/View.h"
 #include "graphics/Stage.h"
-#include "tests/construction/PlayWorld.h"
 #include "tests/support/GlContext.h"
 
 #include <GL/freeglut.h>
@@ -51,13 +50,11 @@ TEST(StartingWindow, OpensAtItsUsualSizeWhereTheWorkAreaHasRoomElseAsLargeAsFits
         int x, y, side;
     };
     for (Case c : {Case{{0, 0, 1024, 1024}, 100, 100, 800}, Case{{0, 0, 1366, 768}, 100, 0, 728},
-                   Case{{0, 0, 1920, 1080}, 100, 100, 800}, Case{{0, 0, 1280, 900}, 100, 60, 800},
-                   Case{{0, 24, 1920, 1000}, 100, 124, 800}, Case{{60, 30, 900, 700}, 160, 30, 660},
-                   Case{{0, 0, 700, 1200}, 0, 100, 690}, Case{{0, 0, 160, 160}, 0, 0, 200}}) {
+                   Case{{0, 0, 1280, 900}, 100, 60, 800}, Case{{0, 24, 1920, 1000}, 100, 124, 800},
+                   Case{{60, 30, 900, 700}, 160, 30, 660}, Case{{0, 0, 700, 1200}, 0, 100, 690},
+                   Case{{0, 0, 160, 160}, 0, 0, 200}}) {
         StartingWindow window = startingWindow(c.area);
-        EXPECT_EQ(window.side, c.side) << c.area.width << "x" << c.area.height;
-        EXPECT_EQ(window.x, c.x) << c.area.width << "x" << c.area.height;
-        EXPECT_EQ(window.y, c.y) << c.area.width << "x" << c.area.height;
+        EXPECT_TRUE(window.side == c.side && window.x == c.x && window.y == c.y) << c.area.width << "x" << c.area.height;
     }
 }
 
@@ -100,7 +97,8 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
 TEST_F(PointerAndViewTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKeepTheirOwnEntries)
 {
     pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
-    EXPECT_EQ(gameState, Title) << "a release never advances";
+    pointer.onMouse(3, GLUT_DOWN, 10, 10);
+    EXPECT_EQ(gameState, Title) << "a release never advances, nor a wheel";
     pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 10, 10);
     EXPECT_EQ(gameState, Instructions) << "any button advances";
     pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
@@ -158,21 +156,3 @@ TEST_F(PointerAndViewTest, ZoomAndScrollKeepWhatTheCameraSeesInsideTheStage)
     EXPECT_DOUBLE_EQ(view.offsetZ(), -1.0) << "and no nearer than 1 m";
 }
 
-// A wheel turn (buttons 3 and 4) or a side button is no button of the game's.
-TEST_F(PlayWorld, ButtonsBeyondTheThreeNeitherMoveTheScreensOnNorEndADrag)
-{
-    const int others[] = {3, 4, 8, -1};
-    gameState = Title;
-    for (int other : others)
-        press(other);
-    EXPECT_EQ(gameState, Title);
-    gameState = Play;
-    Crawler* crawler = drag(0, 5, 0, 4);
-    ASSERT_EQ(heldCrawler, crawler);
-    for (int other : others) {
-        press(other);
-        release(other);
-    }
-    EXPECT_EQ(heldCrawler, crawler) << "still held";
-    EXPECT_EQ(Pointer::instance().buttons, (std::array<std::int16_t, 3>{GLUT_DOWN, GLUT_UP, GLUT_UP}));
-}
