@@ -45,7 +45,6 @@ View& View::instance()
 // the view keeps its square and only the pixels it spans change.
 void View::reshape(int w, int h)
 {
-    width_ = w;
     height_ = h;
     square_ = FittedSquare::within(w, h);
     loadProjection();

@@ -22,8 +22,6 @@ public:
     // Half the side of the square of the world plane that the camera sees.
     double halfExtent() const;
 
-    int width() const { return width_; }
-    int height() const { return height_; }
     const FittedSquare& square() const { return square_; }
     double offsetX() const { return offsetX_; }
     double offsetY() const { return offsetY_; }
@@ -38,7 +36,6 @@ private:
     void loadProjection();
 
     // Input that comes before the first reshape maps as in the starting window.
-    int width_ = windowSize;
     int height_ = windowSize;
     FittedSquare square_ = FittedSquare::within(windowSize, windowSize);
     double fieldOfView_ = 90;
