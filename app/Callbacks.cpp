@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/Pointer.h"
+#include "app/StartingWindow.h"
 #include "app/View.h"
 #include "audio/SoundBank.h"
 #include "text/Font.h"
@@ -26,13 +27,15 @@ void onKeyDown(unsigned char key, int x, int y) { Pointer::instance().onKeyDown(
 void onKeyUp(unsigned char key, int x, int y) { Pointer::instance().onKeyUp(key, x, y); }
 void onSpecialKey(int key, int x, int y) { Pointer::instance().onKeyUp(key, x, y); }
 
+// Placed before it is shown, so that the window manager opens it there at once.
 void openWindow(int* argc, char** argv)
 {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(View::windowSize, View::windowSize);
+    StartingWindow place = startingWindow(desktopWorkArea());
+    glutInitWindowSize(place.side, place.side);
+    glutInitWindowPosition(place.x, place.y);
     glutCreateWindow("Vorlund!");
-    glutPositionWindow(100, 100);
 }
 
 // The sounds still loading say first what they have to say, and are done

@@ -22,14 +22,11 @@ Pointer& Pointer::instance()
 
 void Pointer::setPosition(double x, double y)
 {
+    // Read through the square the view is drawn in; a place beyond it (a drag
+    // out of the window, or into a margin) stays on its border.
     const View& view = View::instance();
-    x = std::clamp(x, 0.0, static_cast<double>(view.width()));
-    y = std::clamp(y, 0.0, static_cast<double>(view.height()));
-    // Both divide by the half height; the window is square.
-    int halfWidth = view.width() / 2;
-    int halfHeight = view.height() / 2;
-    double u = (x - halfWidth) / halfHeight;
-    double v = -(y - halfHeight) / halfHeight;
+    double u = std::clamp(view.square().across(x), -1.0, 1.0);
+    double v = std::clamp(view.square().up(y), -1.0, 1.0);
     worldX = static_cast<float>(view.halfExtent() * u - view.offsetX());
     worldY = static_cast<float>(view.halfExtent() * v - view.offsetY());
 }
@@ -52,9 +49,12 @@ void Pointer::onPassiveMotion(int x, int y)
 
 void Pointer::onMouse(int button, int state, int, int)
 {
-    // A wheel arrives as further button numbers; it has no entry to record.
-    if (button >= 0 && button < static_cast<int>(buttons.size()))
-        buttons[static_cast<std::size_t>(button)] = static_cast<std::int16_t>(state);
+    // A wheel turn or a side button arrives as a further button number. It is
+    // no button of the game's: it neither moves the screens on nor picks up,
+    // and above all it must not end a drag by reaching placement as a release.
+    if (button < 0 || button >= static_cast<int>(buttons.size()))
+        return;
+    buttons[static_cast<std::size_t>(button)] = static_cast<std::int16_t>(state);
     if (state == GLUT_DOWN && gameState == Title) {
         gameState = Instructions;
         return;

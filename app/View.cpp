@@ -12,8 +12,8 @@ constexpr double nearPlane = 0.001;
 constexpr double farPlane = 20.0; // beyond the greatest camera distance
 constexpr double nearestDistance = 1.0;
 constexpr double degreesToRadians = 0.017453292519943295;
-constexpr float scrollBand = 0.2f;   // share of the window, at each edge, that scrolls
-constexpr float scrollSpeed = 24.0f; // world units per second at the window edge
+constexpr float scrollBand = 0.2f;   // share of the square, at each edge, that scrolls
+constexpr float scrollSpeed = 24.0f; // world units per second at the square's edge
 
 // From 0 at the band's inner border to 1 at the low edge and -1 at the high
 // edge, growing further outside the window; 0 between the bands.
@@ -41,20 +41,18 @@ View& View::instance()
     return *view;
 }
 
+// Every size is taken as it comes (a resize, maximised, full screen, tiled):
+// the view keeps its square and only the pixels it spans change.
 void View::reshape(int w, int h)
 {
-    if (w != windowSize || h != windowSize) {
-        glutReshapeWindow(windowSize, windowSize);
-        return;
-    }
-    width_ = windowSize;
-    height_ = windowSize;
+    height_ = h;
+    square_ = FittedSquare::within(w, h);
     loadProjection();
 }
 
 void View::loadProjection()
 {
-    glViewport(0, 0, width_, height_);
+    glViewport(square_.left, square_.bottomFrom(height_), square_.side, square_.side);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(fieldOfView_, 1.0, nearPlane, farPlane);
@@ -92,9 +90,11 @@ void View::edgeScroll(float x, float y, bool suppress)
     scrollVelocityY_ = 0;
     if (suppress)
         return;
+    // Measured from the square's edges; the margins beside it lie beyond them.
     // Window y grows downwards, so the vertical factor is turned round.
-    scrollVelocityX_ = scrollRate(edgeFactor(x, static_cast<float>(width_)));
-    scrollVelocityY_ = scrollRate(-edgeFactor(y, static_cast<float>(height_)));
+    auto side = static_cast<float>(square_.side);
+    scrollVelocityX_ = scrollRate(edgeFactor(x - static_cast<float>(square_.left), side));
+    scrollVelocityY_ = scrollRate(-edgeFactor(y - static_cast<float>(square_.top), side));
 }
 
 void View::update(float dt)

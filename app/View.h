@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/FittedSquare.h"
+
 // The camera: it looks straight at the world plane z = 0 under a perspective
 // projection. Its place across the plane is the scroll, its distance the zoom.
-// It holds the window at 800x800, scrolls when the pointer nears a window edge
-// and always keeps what it sees inside the Stage.
+// It shows one square view in the largest square the window holds, scrolls
+// when the pointer nears an edge of that square and always keeps what it sees
+// inside the Stage.
 class View {
 public:
     static View& instance();
@@ -19,23 +22,22 @@ public:
     // Half the side of the square of the world plane that the camera sees.
     double halfExtent() const;
 
-    int width() const { return width_; }
-    int height() const { return height_; }
+    const FittedSquare& square() const { return square_; }
     double offsetX() const { return offsetX_; }
     double offsetY() const { return offsetY_; }
     double offsetZ() const { return offsetZ_; }
     float scrollVelocityX() const { return scrollVelocityX_; }
     float scrollVelocityY() const { return scrollVelocityY_; }
 
+    // The window's size at start-up, where the screen has room for it.
     static constexpr int windowSize = 800;
 
 private:
     void loadProjection();
 
-    // The window is locked to its size, so input that comes before the first
-    // reshape still maps correctly.
-    int width_ = windowSize;
+    // Input that comes before the first reshape maps as in the starting window.
     int height_ = windowSize;
+    FittedSquare square_ = FittedSquare::within(windowSize, windowSize);
     double fieldOfView_ = 90;
     double offsetX_ = 0;
     double offsetY_ = -5;

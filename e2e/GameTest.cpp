@@ -7,9 +7,12 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -17,7 +20,6 @@
 
 namespace {
 
-constexpr int windowSide = View::windowSize;
 constexpr auto poll = 20ms; // between looks
 constexpr auto startAndExitLimit = 20s; // start-up and the leak check at exit are slow under sanitizers
 constexpr double cameraStep = 0.5;
@@ -33,20 +35,52 @@ Display* display()
     return opened != nullptr ? (XSynchronize(opened, True), opened) : nullptr;
 }
 
-// The test display has no window manager: the game's window is the root's child.
-Window gameWindow()
+Window root() { return DefaultRootWindow(display()); }
+Atom atom(const char* name) { return XInternAtom(display(), name, False); }
+
+// Found by its title: the root's child on a bare display, deeper inside its frame under a window manager.
+Window namedGameWindow(Window parent)
 {
-    Window root = 0, parent = 0, *children = nullptr, found = 0;
+    Window top = 0, up = 0, *children = nullptr, found = 0;
     unsigned count = 0;
-    XQueryTree(display(), DefaultRootWindow(display()), &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
+    if (XQueryTree(display(), parent, &top, &up, &children, &count) == 0)
+        return 0;
+    for (unsigned i = 0; i < count && found == 0; ++i) {
         char* name = nullptr;
         if (XFetchName(display(), children[i], &name) != 0 && std::string("Vorlund!") == name)
             found = children[i];
         XFree(name);
+        if (found == 0)
+            found = namedGameWindow(children[i]);
     }
     XFree(children);
     return found;
+}
+
+// The largest centred square of the window, where the game draws its view.
+struct Square { int left, top, side; };
+Square squareOf(Window window)
+{
+    XWindowAttributes at{};
+    if (XGetWindowAttributes(display(), window, &at) == 0)
+        return {0, 0, 0};
+    int side = std::min(at.width, at.height);
+    return {(at.width - side) / 2, (at.height - side) / 2, side};
+}
+
+// Where the picture's pixel (centre) lies in the square's pixels.
+int inSquare(int pictureCoordinate, int squareSide)
+{
+    return static_cast<int>(std::floor((pictureCoordinate + 0.5) * squareSide / pictureSide));
+}
+
+// A message about the game's window to the window manager, as EWMH has pagers and frames send them.
+void sendToWindowManager(Window window, const char* message, std::array<long, 3> data)
+{
+    XEvent event{};
+    event.xclient = {ClientMessage, 0, True, display(), window, atom(message), 32, {}};
+    std::copy(data.begin(), data.end(), event.xclient.data.l);
+    XSendEvent(display(), root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
 double differingShare(const Picture& a, const Picture& b)
@@ -68,17 +102,47 @@ Picture seen(const std::string& tgaFile, Area area, Camera camera)
     TgaImage image; // RGBA, top row first
     bool textured = image.load(tgaFile.c_str());
     auto level = [&](int texel, int channel) { return static_cast<std::uint32_t>(image.pixels[4 * texel + channel]); };
-    Picture picture(windowSide * windowSide);
-    double metersPerPixel = 2 * camera.distance / windowSide, width = area.right - area.left;
-    for (int pixel = 0; pixel < windowSide * windowSide; ++pixel) {
-        double u = (camera.x - camera.distance - area.left + (pixel % windowSide + 0.5) * metersPerPixel) / width;
-        double v = (area.top - camera.y - camera.distance + (pixel / windowSide + 0.5) * metersPerPixel) /
+    Picture picture(pictureSide * pictureSide);
+    double metersPerPixel = 2 * camera.distance / pictureSide, width = area.right - area.left;
+    for (int pixel = 0; pixel < pictureSide * pictureSide; ++pixel) {
+        double u = (camera.x - camera.distance - area.left + (pixel % pictureSide + 0.5) * metersPerPixel) / width;
+        double v = (area.top - camera.y - camera.distance + (pixel / pictureSide + 0.5) * metersPerPixel) /
                    (area.top - area.bottom);
         int texel = static_cast<int>(v * image.height) * image.width + static_cast<int>(u * image.width);
         if (u >= 0 && u < 1 && v >= 0 && v < 1)
             picture[pixel] = textured ? level(texel, 0) << 16 | level(texel, 1) << 8 | level(texel, 2) : 0xffffff;
     }
     return picture;
+}
+
+std::vector<std::pair<int, int>> find(const Picture& shown, int left, int top, int width, int height,
+                                      bool (*kind)(std::uint32_t))
+{
+    std::vector<std::pair<int, int>> found;
+    for (int y = std::max(top, 0); y < std::min(top + height, pictureSide) && !shown.empty(); ++y)
+        for (int x = std::max(left, 0); x < std::min(left + width, pictureSide); ++x)
+            if (kind(shown[y * pictureSide + x]))
+                found.emplace_back(x, y);
+    return found;
+}
+
+namespace {
+
+// The middles of small squares where crawlers crowd, the most crowded first: pressed there, a crawler is still
+// near enough to pick up when the game reads the press, however far the others have moved since the picture.
+std::vector<std::pair<int, int>> crowdedPlaces(const Picture& shown, int left, int top, int width, int height)
+{
+    constexpr int cell = 16;
+    std::map<std::pair<int, int>, int> crowds;
+    for (auto [x, y] : find(shown, left, top, width, height, orange))
+        ++crowds[{x / cell * cell + cell / 2, y / cell * cell + cell / 2}];
+    std::vector<std::pair<int, int>> places;
+    for (const auto& crowd : crowds)
+        places.push_back(crowd.first);
+    std::stable_sort(places.begin(), places.end(), [&](auto p, auto q) { return crowds[p] > crowds[q]; });
+    return places;
+}
+
 }
 
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit)
@@ -101,7 +165,9 @@ bool GameTest::start(const std::filesystem::path& folder)
         _exit(127);
     }
     // Mapped (readable), so that it takes input.
-    auto ready = [this] { return !display() || exitStatus() != -1 || ((window = gameWindow()) && grab().size()); };
+    auto ready = [this] {
+        return !display() || exitStatus() != -1 || ((window = namedGameWindow(root())) && grab().size());
+    };
     return eventually(ready, startAndExitLimit) && exitStatus() == -1 && window != 0;
 }
 
@@ -109,11 +175,7 @@ void GameTest::TearDown()
 {
     if (window != 0) {
         EXPECT_EQ(exitStatus(), -1) << "the game ended before the test did";
-        XEvent close{}; // as a window manager's close button asks
-        Atom protocols = XInternAtom(display(), "WM_PROTOCOLS", False);
-        close.xclient = {ClientMessage, 0, True, display(), window, protocols, 32, {}};
-        close.xclient.data.l[0] = static_cast<long>(XInternAtom(display(), "WM_DELETE_WINDOW", False));
-        XSendEvent(display(), window, False, NoEventMask, &close);
+        askWindowManager(Asked::Closed);
         EXPECT_TRUE(eventually([this] { return exitStatus() == 0; }, startAndExitLimit)) << errors();
         for (const char* report : {"ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer"})
             EXPECT_EQ(errors().find(report), std::string::npos) << errors();
@@ -143,43 +205,121 @@ long GameTest::residentKilobytes() const
     return residentPages * sysconf(_SC_PAGESIZE) / 1024;
 }
 
-bool GameTest::keepsItsSizeWhenResizedTo(int width, int height) const
+double GameTest::cpuSeconds() const
+{
+    std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+    std::string skipped; // to user and system time, in clock ticks (the game's name has no space)
+    long user = 0, system = 0;
+    for (int field = 1; field < 14; ++field)
+        stat >> skipped;
+    stat >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+GameTest::Rectangle GameTest::windowOnScreen() const
+{
+    XWindowAttributes at{};
+    Window child = 0;
+    int x = 0, y = 0;
+    XGetWindowAttributes(display(), window, &at);
+    XTranslateCoordinates(display(), window, root(), 0, 0, &x, &y, &child);
+    return {x, y, at.width, at.height};
+}
+
+GameTest::Rectangle GameTest::screen() const
+{
+    return {0, 0, DisplayWidth(display(), DefaultScreen(display())), DisplayHeight(display(), DefaultScreen(display()))};
+}
+
+bool GameTest::resizesTo(int width, int height) const
 {
     XResizeWindow(display(), window, static_cast<unsigned>(width), static_cast<unsigned>(height));
-    XWindowAttributes at{};
-    auto back = [&] { return XGetWindowAttributes(display(), window, &at) && at.width == side && at.height == side; };
-    return eventually(back);
+    return eventually([&] { return windowOnScreen().width == width && windowOnScreen().height == height; });
+}
+
+bool GameTest::windowManagerRuns() const // it owns the screen's manager selection
+{
+    return XGetSelectionOwner(display(), atom("WM_S0")) != None;
+}
+
+// As wmctrl and xdotool ask: the window's states, minimising by ICCCM, restoring by activation. Without a window
+// manager a close is sent straight to the window, as a window manager's close button has it sent.
+void GameTest::askWindowManager(Asked what) const
+{
+    constexpr long add = 1, fromPager = 2;
+    if (what == Asked::Maximised)
+        sendToWindowManager(window, "_NET_WM_STATE", {add, static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_VERT")),
+                                                      static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_HORZ"))});
+    else if (what == Asked::FullScreen)
+        sendToWindowManager(window, "_NET_WM_STATE", {add, static_cast<long>(atom("_NET_WM_STATE_FULLSCREEN")), 0});
+    else if (what == Asked::Minimised)
+        XIconifyWindow(display(), window, DefaultScreen(display()));
+    else if (what == Asked::Restored)
+        sendToWindowManager(window, "_NET_ACTIVE_WINDOW", {fromPager, CurrentTime, 0});
+    else if (windowManagerRuns())
+        sendToWindowManager(window, "_NET_CLOSE_WINDOW", {CurrentTime, fromPager, 0});
+    else {
+        XEvent close{};
+        close.xclient = {ClientMessage, 0, True, display(), window, atom("WM_PROTOCOLS"), 32, {}};
+        close.xclient.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
+        XSendEvent(display(), window, False, NoEventMask, &close);
+    }
 }
 
 Picture GameTest::grab() const
 {
+    Square square = squareOf(window);
+    XImage* image = square.side > 0 ? XGetImage(display(), window, square.left, square.top, square.side, square.side,
+                                                AllPlanes, ZPixmap)
+                                    : nullptr;
     Picture picture;
-    XImage* image = XGetImage(display(), window, 0, 0, side, side, AllPlanes, ZPixmap);
     for (int pixel = 0; image != nullptr && pixel < side * side; ++pixel)
-        picture.push_back(static_cast<std::uint32_t>(XGetPixel(image, pixel % side, pixel / side)));
+        picture.push_back(static_cast<std::uint32_t>(
+            XGetPixel(image, inSquare(pixel % side, square.side), inSquare(pixel / side, square.side))));
     if (image != nullptr)
         XDestroyImage(image);
     return picture;
 }
 
+bool GameTest::marginsAreBlack() const
+{
+    Square square = squareOf(window);
+    Rectangle inside = windowOnScreen();
+    XImage* image = XGetImage(display(), window, 0, 0, static_cast<unsigned>(inside.width),
+                              static_cast<unsigned>(inside.height), AllPlanes, ZPixmap);
+    bool black = image != nullptr;
+    for (int y = 0; black && y < inside.height; ++y)
+        for (int x = 0; black && x < inside.width; ++x)
+            black = (x >= square.left && x < square.left + square.side && y >= square.top &&
+                     y < square.top + square.side) || (XGetPixel(image, x, y) & 0xffffff) == 0;
+    if (image != nullptr)
+        XDestroyImage(image);
+    return black;
+}
+
 void GameTest::movePointer(int x, int y) const
 {
+    Square square = squareOf(window);
     Window child = 0;
     int rootX = 0, rootY = 0;
-    XTranslateCoordinates(display(), window, DefaultRootWindow(display()), x, y, &rootX, &rootY, &child);
+    XTranslateCoordinates(display(), window, root(), square.left + inSquare(x, square.side),
+                          square.top + inSquare(y, square.side), &rootX, &rootY, &child);
     XTestFakeMotionEvent(display(), DefaultScreen(display()), rootX, rootY, CurrentTime);
 }
 
 void GameTest::button(unsigned which, bool down) const { XTestFakeButtonEvent(display(), which, down, CurrentTime); }
 
+// Sent to the window rather than pressed through XTEST: the toolkit takes a release that it reads while the key is
+// down again for auto-repeat and drops the next press, so XTEST keys would have to wait for the game to read each
+// one. A sent key leaves the server's key state alone, and the game reads it as any other.
 void GameTest::key(const std::string& keyName) const
 {
-    KeyCode code = XKeysymToKeycode(display(), XStringToKeysym(keyName.c_str()));
-    XTestFakeKeyEvent(display(), code, True, CurrentTime);
-    XTestFakeKeyEvent(display(), code, False, CurrentTime);
-    // The toolkit takes a release that it reads with the key down again for auto-repeat, and drops the next press;
-    // so the game must have read this key, as it has once it has put back a nudged size, before the next comes.
-    keepsItsSizeWhenResizedTo(side - 1, side);
+    XEvent event{};
+    event.xkey = {KeyPress, 0, True, display(), window, root(), None, CurrentTime, 1, 1, 1, 1, 0,
+                  XKeysymToKeycode(display(), XStringToKeysym(keyName.c_str())), True};
+    XSendEvent(display(), window, True, KeyPressMask, &event);
+    event.xkey.type = KeyRelease;
+    XSendEvent(display(), window, True, KeyReleaseMask, &event);
 }
 
 bool GameTest::shows(const Picture& expected, std::chrono::milliseconds limit) const
@@ -200,4 +340,54 @@ bool GameTest::showsCamera(Camera camera, std::chrono::milliseconds limit) const
         auto fitsWorse = [&](const Picture& near) { return differingShare(shown, near) > fit; };
         return fit < tolerance && std::all_of(views.begin() + 1, views.end(), fitsWorse);
     }, limit);
+}
+
+::testing::AssertionResult GameTest::buildsABall(Point drop, Point a, Point b, bool* heightShown) const
+{
+    // A ball fills the box about its centre; a spring, a quarter of the box about its middle.
+    constexpr int near = 6, box = 2 * near, reach = 200, room = 32, attempts = 5, dragSteps = 8;
+    constexpr std::size_t filled = 3 * near * near, messagePixels = 100;
+    // The message spins in over 0.15 s, above the drop beside the ball's room, and is gone by 0.9 s.
+    constexpr auto spinning = 200ms, holding = 600ms;
+    const int dropX = pictureX(drop.x), dropY = pictureY(drop.y);
+    auto darkAbout = [](const Picture& shown, Point p, std::size_t least) {
+        return find(shown, pictureX(p.x) - near, pictureY(p.y) - near, box, box, dark).size() >= least;
+    };
+    auto message = [&](const Picture& p) {
+        return find(p, dropX - reach, dropY - reach, 2 * reach, reach, dark).size() -
+               find(p, dropX - room, dropY - room, 2 * room, room, dark).size();
+    };
+    bool built = false, springs = false, height = false;
+    auto look = [&] {
+        Picture shown = grab();
+        built = built || darkAbout(shown, drop, filled);
+        springs = springs || (darkAbout(shown, {(drop.x + a.x) / 2, (drop.y + a.y) / 2}, filled / 4) &&
+                              darkAbout(shown, {(drop.x + b.x) / 2, (drop.y + b.y) / 2}, filled / 4));
+        height = height || message(shown) >= messagePixels;
+        return built && springs && height;
+    };
+    // Some tries, or more while time allows: a slow game's crawlers move on between its pictures.
+    auto deadline = std::chrono::steady_clock::now() + patience;
+    for (int attempt = 0; !built && (attempt < attempts || std::chrono::steady_clock::now() < deadline); ++attempt) {
+        std::vector<std::pair<int, int>> crowded; // where crawlers climb, away from the scrolling edges
+        auto climbing = [&] { return !(crowded = crowdedPlaces(grab(), pictureX(-2.5), pictureY(2.5), 400, 200)).empty(); };
+        if (!eventually(climbing, patience))
+            return ::testing::AssertionFailure() << "no crawler climbing";
+        auto [x, y] = crowded[attempt % crowded.size()]; // another if the last was not picked
+        movePointer(x, y);
+        button(1, true);
+        for (int step = 1; step <= dragSteps; ++step)
+            movePointer(x + (dropX - x) * step / dragSteps, y + (dropY - y) * step / dragSteps);
+        button(1, false);
+        std::this_thread::sleep_for(spinning); // unwatched: reading the window slows the game, tilting the message
+        eventually(look, holding);
+        // A slow game may show the ball only later; another crawler dropped onto it would make a second one there.
+        eventually([&] { return look() || built; }, patience);
+    }
+    eventually([&] { return look() || (built && springs); }, patience); // a slow game's picture may lag behind
+    if (heightShown != nullptr)
+        *heightShown = height;
+    if (built && springs)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "new ball " << built << ", springs " << springs;
 }

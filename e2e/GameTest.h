@@ -1,19 +1,20 @@
 #pragma once
 
-#include "app/View.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace std::chrono_literals;
 
-// What the 800x800 window shows, or should: 0xRRGGBB pixels, top row first.
+// What the game's square view shows, or should, as seen at 800x800 whatever the window's size: 0xRRGGBB pixels,
+// top row first. Tests place and read everything in these pixels; the window's own are the harness's business.
 using Picture = std::vector<std::uint32_t>;
+constexpr int pictureSide = 800;
 // In meters: screens fill what the starting camera sees, play's backdrop the field.
 struct Area { double left, right, bottom, top; };
 struct Camera { double x, y, distance; };
@@ -22,16 +23,33 @@ constexpr Area startingView{-5, 5, 0, 10}, field{-8, 8, 0, 30};
 inline const std::string titlePicture = "res/images/titlescreen.tga", backdropPicture = "res/images/background.tga",
                          instructionsPicture = "res/images/instructions.tga";
 constexpr auto reactionLimit = 5s;
+// The last crawler to fall, from 115 m, lands 4.9 s into play.
+constexpr auto lastLanding = 5s;
+
+// At the starting camera a meter is 80 pixels, and the view's top is 10 m up.
+constexpr int pictureX(double x) { return static_cast<int>((x + 5) * 80); }
+constexpr int pictureY(double y) { return static_cast<int>((10 - y) * 80); }
+inline bool dark(std::uint32_t pixel) { return (pixel & 0xc0c0c0) == 0; } // under 64 in every colour
+inline bool orange(std::uint32_t p) // a crawler's body
+{
+    return (p >> 16 & 0xff) > 225 && (p >> 8 & 0xff) > 110 && (p >> 8 & 0xff) < 215 && (p & 0xff) < 90;
+}
+// Where the pixels of the kind are in the rectangle from (left, top).
+std::vector<std::pair<int, int>> find(const Picture& shown, int left, int top, int width, int height,
+                                      bool (*kind)(std::uint32_t));
 
 // A TGA picture over the area as the camera shows it, at pixel centres; white if unreadable, as a bare sprite.
 Picture seen(const std::string& tgaFile, Area area, Camera camera);
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = reactionLimit);
 
 // Each test plays the real game on the X display as a player: input goes in through XTEST, only what the window
-// shows comes out. A game with a window must run on, then exit with 0 when closed, free of sanitizer reports.
+// shows comes out. A game with a window must run on, then exit with 0 when closed, free of sanitizer reports. On
+// a display with a window manager it is closed through it, as by the close button on its frame.
 class GameTest : public ::testing::Test {
 protected:
-    static constexpr int side = View::windowSize, centre = side / 2;
+    static constexpr int side = pictureSide, centre = side / 2;
+    struct Point { double x, y; }; // in meters
+    enum class Asked { Maximised, FullScreen, Minimised, Restored, Closed };
 
     // In the folder, where the game reads ./res; true once its window shows.
     bool start(const std::filesystem::path& folder = std::filesystem::current_path());
@@ -39,10 +57,20 @@ protected:
     int exitStatus(); // -1 while the game runs or when a signal ended it
     std::string errors() const;
     long residentKilobytes() const;
+    double cpuSeconds() const;
 
-    bool keepsItsSizeWhenResizedTo(int width, int height) const;
-    Picture grab() const; // empty unless the window is 800x800
-    void movePointer(int x, int y) const; // in window pixels, maybe outside it
+    // In screen pixels: where the window's inside is on the screen, and the screen itself.
+    struct Rectangle { int x, y, width, height; };
+    Rectangle windowOnScreen() const;
+    Rectangle screen() const;
+    bool resizesTo(int width, int height) const;
+    bool windowManagerRuns() const;
+    void askWindowManager(Asked what) const; // as a player's clicks on the frame, or a pager, ask it
+    // The view as drawn in the largest centred square of the window, and whether all beside it is black.
+    Picture grab() const;
+    bool marginsAreBlack() const;
+
+    void movePointer(int x, int y) const; // in the view's pixels, maybe outside it
     void button(unsigned button, bool down) const;
     void click(unsigned which = 1) const { button(which, true); button(which, false); }
     void key(const std::string& keyName) const; // "w", "Escape"...: pressed and let go
@@ -51,8 +79,15 @@ protected:
     // Play's backdrop from the camera, fitting it better than from one half a metre off across or in depth: the
     // sky changes little across, so the structure alone differs more (up or down, clouds drifting by do too).
     bool showsCamera(Camera camera, std::chrono::milliseconds limit = reactionLimit) const;
+    // At the starting camera, a landed crawler picked up where it is drawn and dropped above two joined balls at
+    // a and b: a new ball and springs to both. As the highest ball yet its height shows, if the game draws often
+    // enough to catch the message's short life.
+    ::testing::AssertionResult buildsABall(Point drop, Point a, Point b, bool* heightShown = nullptr) const;
 
     unsigned long window = 0;
+    // How long the game may take to show what it was asked: a large window on software GL draws a frame or two a
+    // second and takes as long to read back.
+    std::chrono::milliseconds patience = reactionLimit;
 
 private:
     int pid_ = -1, status_ = 0;

@@ -17,6 +17,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 namespace {
 
@@ -60,12 +61,14 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     ensureGlContext();
     Game::instance().setup();
     View::instance() = View(); // the starting camera, whatever the pointer tests left
-    glViewport(0, 0, 10, 10);
-    View::instance().reshape(640, 480); // asks the window back to 800 by 800, and waits for it
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 10);
-    glViewport(0, 0, 800, 800);
+    // Any size is taken: the view fills the largest centred square, GL counting rows from the bottom.
+    for (auto [width, height, viewport] : {std::tuple{1920, 1080, std::array{420, 0, 1080, 1080}},
+                                           std::tuple{1000, 1601, std::array{0, 301, 1000, 1000}}}) {
+        View::instance().reshape(width, height);
+        std::array<GLint, 4> set{};
+        glGetIntegerv(GL_VIEWPORT, set.data());
+        EXPECT_EQ(set, viewport) << width << "x" << height;
+    }
     View::instance().reshape(800, 800);
     View::instance().edgeScroll(0, 400, false);
     MessageBoard::instance().post(0, 5, "hello");

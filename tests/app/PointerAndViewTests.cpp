@@ -1,7 +1,9 @@
 #include "app/Game.h"
 #include "app/Pointer.h"
+#include "app/StartingWindow.h"
 #include "app/View.h"
 #include "graphics/Stage.h"
+#include "tests/support/GlContext.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@ class PointerAndViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ensureGlContext(); // a reshape sets the viewport
         Stage::instance().setBounds(playingField);
         view = View();
         gameState = Title;
@@ -40,14 +43,46 @@ protected:
 
 }
 
-TEST_F(PointerAndViewTest, MotionMapsThroughTheCameraAndScrollsUnlessTheRightButtonAloneIsHeld)
+TEST(StartingWindow, OpensAtItsUsualSizeWhereTheWorkAreaHasRoomElseAsLargeAsFitsAndWhole)
 {
-    view.move(2, -1, -1); // 6 m from the plane, looking at (-2, 6): 0.015 m a pixel
-    const float cases[][4] = {{400, 400, -2, 6}, {0, 0, -8, 12}, {800, 800, 4, 0}, {401, 400, -1.985f, 6}};
-    for (const auto& c : cases) {
-        pointer.onPassiveMotion(static_cast<int>(c[0]), static_cast<int>(c[1]));
-        expectWorld(c[2], c[3]);
+    struct Case {
+        WorkArea area;
+        int x, y, side;
+    };
+    for (Case c : {Case{{0, 0, 1024, 1024}, 100, 100, 800}, Case{{0, 0, 1366, 768}, 100, 0, 728},
+                   Case{{0, 0, 1280, 900}, 100, 60, 800}, Case{{0, 24, 1920, 1000}, 100, 124, 800},
+                   Case{{60, 30, 900, 700}, 160, 30, 660}, Case{{0, 0, 700, 1200}, 0, 100, 690},
+                   Case{{0, 0, 160, 160}, 0, 0, 200}}) {
+        StartingWindow window = startingWindow(c.area);
+        EXPECT_TRUE(window.side == c.side && window.x == c.x && window.y == c.y) << c.area.width << "x" << c.area.height;
     }
+}
+
+// At any window size the pointer reads the one square view through the largest
+// centred square: an 800x800 window exactly as ever, a larger one scaled.
+TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScrollsUnlessTheRightButtonAloneIsHeld)
+{
+    EXPECT_EQ(view.square().side, 800) << "input before the first reshape must still map";
+    view.move(2, -1, -1); // 6 m from the plane, looking at (-2, 6): 0.015 m a pixel at 800
+    const float cases[][4] = {{400, 400, -2, 6}, {0, 0, -8, 12}, {800, 800, 4, 0}, {200, 600, -5, 3}};
+    struct Window {
+        int width, height, left, top, side;
+    };
+    for (Window w : {Window{800, 800, 0, 0, 800}, Window{1600, 1600, 0, 0, 1600}, Window{1920, 1080, 420, 0, 1080},
+                     Window{1000, 1601, 0, 300, 1000}}) {
+        view.reshape(w.width, w.height);
+        const FittedSquare& square = view.square();
+        EXPECT_TRUE(square.left == w.left && square.top == w.top && square.side == w.side) << w.width;
+        for (const auto& c : cases) {
+            pointer.onPassiveMotion(w.left + static_cast<int>(c[0]) * w.side / 800,
+                                    w.top + static_cast<int>(c[1]) * w.side / 800);
+            EXPECT_NEAR(pointer.worldX, c[2], 1e-5) << w.width << "x" << w.height << " at " << c[0];
+            EXPECT_NEAR(pointer.worldY, c[3], 1e-5) << w.width << "x" << w.height << " at " << c[1];
+        }
+    }
+    pointer.onPassiveMotion(0, 1600);
+    expectWorld(-8, 0); // a margin reads as the square's border
+    view.reshape(800, 800);
     pointer.onPassiveMotion(-160, 400);
     expectWorld(-8, 6); // the world position stays on the window's border...
     EXPECT_FLOAT_EQ(view.scrollVelocityX(), 192) << "...while the scroll sees the pointer itself";
@@ -62,15 +97,14 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheCameraAndScrollsUnlessTheRightBut
 TEST_F(PointerAndViewTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKeepTheirOwnEntries)
 {
     pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
-    EXPECT_EQ(gameState, Title) << "a release never advances";
+    pointer.onMouse(3, GLUT_DOWN, 10, 10);
+    EXPECT_EQ(gameState, Title) << "a release never advances, nor a wheel";
     pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 10, 10);
     EXPECT_EQ(gameState, Instructions) << "any button advances";
     pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
     pointer.onMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 10, 10);
     EXPECT_EQ(gameState, Play);
     pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
-    for (int wheel : {3, 4, -1}) // no entry to write (the sanitizer build checks the bounds)
-        pointer.onMouse(wheel, GLUT_UP, 0, 0);
     EXPECT_EQ(gameState, Play);
     EXPECT_EQ(pointer.buttons, (std::array<std::int16_t, 3>{GLUT_DOWN, GLUT_DOWN, GLUT_UP}));
 
@@ -80,18 +114,23 @@ TEST_F(PointerAndViewTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKee
     EXPECT_DOUBLE_EQ(view.offsetZ(), -4.5);
 }
 
+// The bands are a fifth of the square, measured from its edges, at any window size.
 TEST_F(PointerAndViewTest, EdgeScrollGrowsWithTheCubeOfTheWayIntoTheBand)
 {
-    EXPECT_EQ(view.width(), 800) << "input before the first reshape must still map";
     struct Case {
         float x, y, velocityX, velocityY;
     };
-    for (Case c : {Case{160, 400, 0, 0}, Case{400, 640, 0, 0}, Case{0, 400, 24, 0}, Case{80, 400, 3, 0},
-                   Case{800, 400, -24, 0}, Case{960, 400, -192, 0}, Case{400, 0, 0, -24}, Case{400, 800, 0, 24},
-                   Case{720, 80, -3, -3}}) {
-        view.edgeScroll(c.x, c.y, false);
-        EXPECT_FLOAT_EQ(view.scrollVelocityX(), c.velocityX) << c.x << ", " << c.y;
-        EXPECT_FLOAT_EQ(view.scrollVelocityY(), c.velocityY) << c.x << ", " << c.y;
+    const Case cases[] = {{160, 400, 0, 0}, {400, 640, 0, 0}, {0, 400, 24, 0},   {80, 400, 3, 0},    {800, 400, -24, 0},
+                          {960, 400, -192, 0}, {400, 0, 0, -24}, {400, 800, 0, 24}, {720, 80, -3, -3}, {-160, 400, 192, 0}};
+    for (auto [width, height] : {std::pair{800, 800}, std::pair{1920, 1080}, std::pair{400, 1000}}) {
+        view.reshape(width, height);
+        const FittedSquare& square = view.square();
+        float scale = square.side / 800.0f;
+        for (Case c : cases) {
+            view.edgeScroll(square.left + c.x * scale, square.top + c.y * scale, false);
+            EXPECT_FLOAT_EQ(view.scrollVelocityX(), c.velocityX) << width << "x" << height << " at " << c.x;
+            EXPECT_FLOAT_EQ(view.scrollVelocityY(), c.velocityY) << width << "x" << height << " at " << c.y;
+        }
     }
     view.edgeScroll(0, 0, true);
     EXPECT_TRUE(view.scrollVelocityX() == 0 && view.scrollVelocityY() == 0) << "suppressed";
@@ -116,3 +155,4 @@ TEST_F(PointerAndViewTest, ZoomAndScrollKeepWhatTheCameraSeesInsideTheStage)
     view.move(0, 0, 14.5);
     EXPECT_DOUBLE_EQ(view.offsetZ(), -1.0) << "and no nearer than 1 m";
 }
+

@@ -16,6 +16,9 @@ TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndANewHeigh
     massList.topHeight = 2;
     Crawler* crawler = drag(0.25f, 3.3f, 0, 3);
     ASSERT_TRUE(heldCrawler == crawler && crawler->state == Held && !crawler->active);
+    for (int wheelOrSide : {3, 4, 8, -1}) // no buttons of the game's: their releases end no hold
+        press(wheelOrSide), release(wheelOrSide);
+    ASSERT_EQ(heldCrawler, crawler);
     EXPECT_TRUE(previewA->massA == left && previewB->massA == massList.at(1)) << "the nearest first";
     crawler->velocityY = -3;
     crawler->mass = 0.3f;

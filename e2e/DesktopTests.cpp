@@ -1,0 +1,114 @@
+// The game on a desktop: a screen of a common size, with openbox managing the windows (e2e/on-desktop.sh runs
+// these on one). On a bare display they are skipped.
+#include "e2e/GameTest.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+constexpr auto minimisedFor = 30s;
+constexpr double mostOfACore = 0.02;
+// Zoomed fully out the camera sees 30 m across, the field's 16 in the middle; the rest is black, and a crawler
+// there is one that left the field. A metre's grace for a crawler's own size at the field's sides.
+constexpr int zoomSteps = 20;
+constexpr Camera farthest{0, 15, 15};
+constexpr int pixelsPerMeterFarthest = pictureSide / 30, besideTheField = (15 - 8 - 1) * pixelsPerMeterFarthest;
+// The usual wait holds for a screen of about a million pixels; a larger one is drawn and read back that much slower,
+// and the sanitizer build draws slower at any size.
+constexpr double usualScreenPixels = 1024 * 1024;
+#ifdef __SANITIZE_ADDRESS__
+constexpr double builtSlower = 3;
+#else
+constexpr double builtSlower = 1;
+#endif
+
+class OnADesktop : public GameTest {
+protected:
+    void SetUp() override
+    {
+        if (!windowManagerRuns())
+            GTEST_SKIP() << "no window manager on this display";
+        Rectangle all = screen();
+        patience = std::chrono::duration_cast<std::chrono::milliseconds>(
+            reactionLimit * builtSlower * std::max(1.0, all.width * all.height / usualScreenPixels));
+    }
+
+    // From the title into play, where the crawlers then land.
+    void play() const
+    {
+        movePointer(centre, centre);
+        click();
+        click();
+        std::this_thread::sleep_for(lastLanding);
+    }
+
+    bool whollyOnScreen() const
+    {
+        Rectangle shown = windowOnScreen(), all = screen();
+        return shown.x >= all.x && shown.y >= all.y && shown.x + shown.width <= all.x + all.width &&
+               shown.y + shown.height <= all.y + all.height;
+    }
+
+    // The view in the largest square of the window, the margins black, the pointer put back off the scrolling
+    // bands (the window grew under it).
+    void expectTheStartingViewInItsSquare() const
+    {
+        movePointer(centre, centre);
+        EXPECT_TRUE(eventually([this] { return whollyOnScreen(); }, patience)); // once the window manager settles it
+        EXPECT_TRUE(showsCamera(startingCamera, patience));
+        EXPECT_TRUE(eventually([this] { return marginsAreBlack(); }, patience));
+    }
+};
+
+}
+
+// The player sees all the field from the start, and maximised or full screen plays in the largest square the
+// window holds, picking up a crawler where it is drawn; closed from its frame, the game ends well.
+TEST_F(OnADesktop, StartsWhollyOnTheScreenAndPlaysMaximisedAndFullScreenInTheLargestSquare)
+{
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(shows(seen(titlePicture, startingView, startingCamera), patience));
+    play();
+    expectTheStartingViewInItsSquare(); // ground included
+
+    Rectangle all = screen();
+    askWindowManager(Asked::Maximised);
+    EXPECT_TRUE(eventually([&] { return windowOnScreen().width == all.width; }, patience)) << "maximised";
+    expectTheStartingViewInItsSquare();
+    EXPECT_TRUE(buildsABall({0, 3.5}, {-1, 2.2}, {1, 2.2}));
+
+    askWindowManager(Asked::FullScreen);
+    auto fullScreen = [&] {
+        Rectangle shown = windowOnScreen();
+        return shown.x == 0 && shown.y == 0 && shown.width == all.width && shown.height == all.height;
+    };
+    EXPECT_TRUE(eventually(fullScreen, patience)) << "full screen";
+    expectTheStartingViewInItsSquare();
+    // Beside the right side of the starting structure, whose four balls are all joined.
+    EXPECT_TRUE(buildsABall({2.5, 2.1}, {1, 2.2}, {2, 0}));
+}
+
+// Minimised, the game draws nothing and so uses next to no processor; restored, its world has not played the time
+// away at once, so no crawler was thrown out of the field.
+TEST_F(OnADesktop, MinimisedItRestsAndRestoredNoCrawlerHasLeftTheField)
+{
+    ASSERT_TRUE(start());
+    play();
+    askWindowManager(Asked::Minimised);
+    ASSERT_TRUE(eventually([&] { return grab().empty(); })) << "minimised";
+    double before = cpuSeconds();
+    std::this_thread::sleep_for(minimisedFor);
+    double share = (cpuSeconds() - before) / std::chrono::duration<double>(minimisedFor).count();
+    EXPECT_LT(share, mostOfACore) << "of a core while minimised";
+
+    askWindowManager(Asked::Restored);
+    ASSERT_TRUE(eventually([&] { return !grab().empty(); })) << "restored";
+    for (int step = 0; step < zoomSteps; ++step)
+        key("w");
+    ASSERT_TRUE(showsCamera(farthest, patience));
+    Picture shown = grab();
+    auto outside = find(shown, 0, 0, besideTheField, side, orange).size() +
+                   find(shown, side - besideTheField, 0, besideTheField, side, orange).size();
+    EXPECT_EQ(outside, 0u) << "crawler pixels beside the field";
+}
