@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/FrameClock.h"
+#include "app/FramePacer.h"
+
 #include <cstdint>
 
 // What the window shows: the two screens before play, then the game for good.
@@ -7,10 +10,6 @@ enum GameState : int { Title = 0, Instructions = 1, Play = 2 };
 
 // Moves only forwards, on a button press; any value past Instructions is play.
 extern int gameState;
-
-// Seconds between two readings of the toolkit's millisecond clock, right across
-// a wrap of its 32-bit counter.
-double elapsedSeconds(std::uint32_t nowMs, std::uint32_t lastMs);
 
 // One step of play, dt seconds long: the structure moves first, then the
 // crawlers on it, then the camera follows and the messages age.
@@ -23,8 +22,15 @@ public:
     static Game& instance();
 
     void setup();
+    // How frames are paced from now on (at first, at the usual 60 a second).
+    void pace(const FramePacer& pacer) { pacer_ = pacer; }
     void display();
+    // The frame timer fired (in the uncapped build, the toolkit is idle).
     void idle();
+    // Input or a resize that may change the picture.
+    void wake();
+    // The window was minimised, unmapped or covered, or shown again.
+    void windowShown(bool shown);
     void step();
 
     double frameTime() const { return frameTime_; }
@@ -34,7 +40,8 @@ private:
     void tickClock();
     void drawPlay();
 
-    std::uint32_t lastTimeMs_;
+    FrameClock clock_;
+    FramePacer pacer_ = FramePacer::paced(FramePacer::usualRefreshRate);
     double frameTime_ = 0;
     bool started_ = false;
 };

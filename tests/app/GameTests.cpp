@@ -44,12 +44,6 @@ std::array<std::uint8_t, 3> shownAt(const Mass& ball)
 
 }
 
-TEST(FrameClock, MeasuresAcrossTheCountersWrap)
-{
-    EXPECT_DOUBLE_EQ(elapsedSeconds(1500, 1000), 0.5);
-    EXPECT_DOUBLE_EQ(elapsedSeconds(5, 0xFFFFFFFBu), 0.010);
-}
-
 // The game as the entry sets it up, then one frame of play.
 TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
 {
