@@ -21,6 +21,13 @@ public:
     // The time from now to the next tick is not played.
     void pause() { paused_ = true; }
 
+    // The next tick measures from nowMs.
+    void restart(std::uint32_t nowMs)
+    {
+        lastMs_ = nowMs;
+        paused_ = false;
+    }
+
     // A gap longer than this is never a frame of play, however slow the machine.
     static constexpr double stallSeconds = 1.0;
 

@@ -78,6 +78,7 @@ void Game::setup()
     SoundBank::instance().playMusic(gameMusic);
     gameState = Title;
     started_ = true;
+    clock_.restart(clockMs()); // loading is no game time
 }
 
 void Game::display()

@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <thread>
 
 namespace {
 
@@ -82,6 +84,7 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     massList.at(3)->setX(9); // past the right side: it becomes a crawler
     float lowerY = lower.y;
 
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the clock starts once the world is built
     Game::instance().display();
     GLint depth = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);

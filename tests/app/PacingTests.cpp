@@ -35,6 +35,9 @@ TEST(FrameClock, PlaysTheTimeBetweenFramesButNotAPauseOrAStall)
     EXPECT_DOUBLE_EQ(clock.tick(31'017), 1.0) << "a slow frame still counts";
     EXPECT_DOUBLE_EQ(clock.tick(32'018), 0) << "a stall does not";
     EXPECT_DOUBLE_EQ(clock.tick(32'034), 0.016);
+    clock.pause();
+    clock.restart(40'000);
+    EXPECT_DOUBLE_EQ(clock.tick(40'016), 0.016) << "from a restart";
 }
 
 TEST(FramePacer, PlayRunsOnTheTimerTheScreensRedrawOnlyOnAChangeAndAHiddenWindowNotAtAll)
