@@ -3,8 +3,6 @@
 #include "app/FrameClock.h"
 #include "app/FramePacer.h"
 
-#include <cstdint>
-
 // What the window shows: the two screens before play, then the game for good.
 enum GameState : int { Title = 0, Instructions = 1, Play = 2 };
 
