@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/Callbacks.h"
 #include "app/View.h"
 #include "audio/SoundBank.h"
 #include "construction/CrawlerList.h"
@@ -28,6 +29,11 @@ std::uint32_t clockMs()
     return static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME));
 }
 
+bool playing()
+{
+    return gameState != Title && gameState != Instructions;
+}
+
 void setFixedDrawingState()
 {
     glShadeModel(GL_FLAT);
@@ -46,18 +52,13 @@ void setFixedDrawingState()
 
 }
 
-double elapsedSeconds(std::uint32_t nowMs, std::uint32_t lastMs)
-{
-    return static_cast<std::uint32_t>(nowMs - lastMs) * 0.001;
-}
-
 Game& Game::instance()
 {
     static Game* game = new Game();
     return *game;
 }
 
-Game::Game() : lastTimeMs_(clockMs())
+Game::Game() : clock_(clockMs())
 {
 }
 
@@ -77,6 +78,7 @@ void Game::setup()
     SoundBank::instance().playMusic(gameMusic);
     gameState = Title;
     started_ = true;
+    clock_.restart(clockMs()); // loading is no game time
 }
 
 void Game::display()
@@ -96,14 +98,47 @@ void Game::display()
 
 void Game::idle()
 {
+    if (!pacer_.frameDue(playing())) {
+        clock_.pause();
+        return;
+    }
     glutPostRedisplay();
+    if (pacer_.timed())
+        setFrameTimer(pacer_.nextDelayMs(clockMs()));
 }
 
+void Game::wake()
+{
+    switch (pacer_.wake(playing())) {
+    case FramePacer::Wake::Nothing:
+        break;
+    case FramePacer::Wake::Redraw:
+        glutPostRedisplay();
+        break;
+    case FramePacer::Wake::StartFrames:
+        glutPostRedisplay();
+        setFrameTimer(pacer_.nextDelayMs(clockMs()));
+        break;
+    }
+}
+
+void Game::windowShown(bool shown)
+{
+    if (shown == pacer_.visible())
+        return;
+    pacer_.setVisible(shown);
+    clock_.pause();
+    wake();
+}
+
+// Only play's step uses the frame time: a frame of a screen is a pause, so the
+// first frame of play after one does not play the time the screen showed.
 void Game::tickClock()
 {
     std::uint32_t now = clockMs();
-    frameTime_ = elapsedSeconds(now, lastTimeMs_);
-    lastTimeMs_ = now;
+    frameTime_ = clock_.tick(now);
+    if (!playing())
+        clock_.pause();
 }
 
 void Game::drawPlay()

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <cstdint>
+#include "app/FrameClock.h"
+#include "app/FramePacer.h"
 
 // What the window shows: the two screens before play, then the game for good.
 enum GameState : int { Title = 0, Instructions = 1, Play = 2 };
 
 // Moves only forwards, on a button press; any value past Instructions is play.
 extern int gameState;
-
-// Seconds between two readings of the toolkit's millisecond clock, right across
-// a wrap of its 32-bit counter.
-double elapsedSeconds(std::uint32_t nowMs, std::uint32_t lastMs);
 
 // One step of play over a frame of that many seconds, in the structure's
 // slices: in each, the structure moves first, then the crawlers on it. Then the
@@ -25,8 +22,15 @@ public:
     static Game& instance();
 
     void setup();
+    // How frames are paced from now on (at first, at the usual 60 a second).
+    void pace(const FramePacer& pacer) { pacer_ = pacer; }
     void display();
+    // The frame timer fired (in the uncapped build, the toolkit is idle).
     void idle();
+    // Input or a resize that may change the picture.
+    void wake();
+    // The window was minimised, unmapped or covered, or shown again.
+    void windowShown(bool shown);
     void step();
 
     double frameTime() const { return frameTime_; }
@@ -36,7 +40,8 @@ private:
     void tickClock();
     void drawPlay();
 
-    std::uint32_t lastTimeMs_;
+    FrameClock clock_;
+    FramePacer pacer_ = FramePacer::paced(FramePacer::usualRefreshRate);
     double frameTime_ = 0;
     bool started_ = false;
 };

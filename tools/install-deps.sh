@@ -8,7 +8,7 @@ packages=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
   libfreetype-dev libsdl2-mixer-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth libxtst-dev desktop-file-utils openbox
+  xvfb xauth libxtst-dev libxrandr-dev openbox desktop-file-utils
   lame fonts-comfortaa
 )
 
