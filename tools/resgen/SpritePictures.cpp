@@ -116,8 +116,10 @@ Canvas makeSelectorPicture()
     constexpr float ringHalfWidth = 7.5f;
     constexpr float outlineWidth = 4;
     constexpr float dotRadius = 6.5f;
-    // The rim's outer edge stays a pixel and a half inside the picture.
-    constexpr float ringRadius = discRadius - ringHalfWidth - outlineWidth;
+    // The rim's outer edge stays three pixels inside the picture, clear of
+    // the border the texture repeats over.
+    constexpr float rimClearance = 3;
+    constexpr float ringRadius = spriteCentre - rimClearance - ringHalfWidth - outlineWidth;
     Canvas canvas(spriteSize, spriteSize, selectorOutline.withAlpha(0));
     for (int dash = 0; dash < dashes; ++dash) {
         float start = dash * fullTurn / dashes;
