@@ -47,6 +47,17 @@ inline std::string numberedSound(const char* stem, int number)
 inline std::string squeakFile(int number) { return numberedSound("batsqueak", number); }
 inline std::string winSoundFile(int number) { return numberedSound("win", number); }
 
+// The icon again at the smaller sizes menus and panels show, each drawn down
+// from the large one: "./res/icons/vorlund-16.png" and so on. The install
+// (tools/install/CMakeLists.txt) lists the same sizes.
+constexpr std::array<int, 5> smallIconSizes{16, 32, 48, 64, 128};
+inline std::string smallIconImage(int size)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "./res/icons/vorlund-%d.png", size);
+    return name;
+}
+
 // Where a game path lies inside the res/ folder, for tools that make or read a
 // copy of it elsewhere: "./res/images/ball.tga" gives "images/ball.tga".
 constexpr const char* insideResFolder(const char* gamePath)

@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Installs the built game into a scratch prefix, checks the menu entry and icon
-# are where desktops look for them, and starts the installed launcher from
-# another folder: the game must find its pictures, sounds and font there and
-# keep running. Needs an X display (the test run provides one).
+# Installs the built game into a scratch prefix, checks the menu entry, icons,
+# AppStream data and manual page are where desktops and man look for them,
+# and starts the installed launcher from another folder: the game must find
+# its pictures, sounds and font there and keep running. Then uninstalls it,
+# which must leave nothing behind, not even an empty folder. Needs an X
+# display (the test run provides one).
 #   tools/check-install.sh <build folder>
 set -euo pipefail
 build=$(readlink -f "$1")
+tools=$(dirname "$(readlink -f "$0")")
 scratch=$(mktemp -d)
-trap 'kill "$game" 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'if [[ -n $game ]]; then kill "$game" 2>/dev/null || true; fi; rm -rf "$scratch"' EXIT
 game=""
 
 prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-test -f "$prefix/share/icons/hicolor/256x256/apps/vorlund.png"
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+pngSize() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
+for size in 16 32 48 64 128 256; do
+  [[ $(pngSize "$prefix/share/icons/hicolor/${size}x$size/apps/vorlund.png") == "${size}x$size" ]]
+done
 desktop-file-validate "$prefix/share/applications/vorlund.desktop"
+test -f "$prefix"/share/metainfo/*.metainfo.xml
+test -f "$prefix/share/man/man6/vorlund.6"
 
 mkdir "$scratch/elsewhere"
 cd "$scratch/elsewhere"
@@ -32,3 +41,14 @@ if [[ -s $scratch/errors ]]; then
   exit 1
 fi
 echo "the installed game runs from $PWD"
+kill "$game"
+wait "$game" 2>/dev/null || true
+game=""
+
+"$tools/uninstall.sh" "$build"
+if [[ -e $prefix ]]; then
+  echo "uninstalling left behind:" >&2
+  find "$prefix" >&2
+  exit 1
+fi
+echo "uninstalling left nothing behind"

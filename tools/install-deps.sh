@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vorlund! needs to build, run, test and remake its
-# resources, and only those that are missing. Safe to run again and again.
+# Installs the Debian packages Vorlund! needs to build, run, test, package and
+# remake its resources, and only those that are missing. Safe to run again and again.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth libxtst-dev libxrandr-dev openbox desktop-file-utils
   lame fonts-comfortaa
+  dpkg-dev lintian appstream
 )
 
 missing=()

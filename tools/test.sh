@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vorlund! twice, plain and with AddressSanitizer + UndefinedBehaviorSanitizer,
-# runs every test in both under a private Xvfb display, then fuzzes the picture reader.
+# runs the tests in both under a private Xvfb display, builds and checks the Debian
+# package, then fuzzes the picture reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -19,5 +20,7 @@ echo "== Tests"
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVORLUND_SANITIZE=ON
+echo "== The Debian package, checked by lintian, appstreamcli and desktop-file-validate"
+tools/check-package.sh
 echo "== Fuzzing the picture reader for a minute"
 tools/fuzz.sh 60

@@ -106,5 +106,7 @@ int main(int argc, char** argv)
         same = compare(argv[1], argv[2], res::winSoundFile(number), describeSounds) && same;
     same = compare(argv[1], argv[2], res::musicFile, describeSounds) && same;
     same = compare(argv[1], argv[2], res::iconImage, describeNothing) && same;
+    for (int size : res::smallIconSizes)
+        same = compare(argv[1], argv[2], res::smallIconImage(size), describeNothing) && same;
     return same ? 0 : 1;
 }

@@ -5,6 +5,12 @@
 
 namespace {
 
+// How much of the unit span [i, i + 1) lies within [from, to).
+float overlap(int i, float from, float to)
+{
+    return std::max(0.0f, std::min(i + 1.0f, to) - std::max(static_cast<float>(i), from));
+}
+
 unsigned char toByte(float channel)
 {
     return static_cast<unsigned char>(std::lround(std::clamp(channel, 0.0f, 1.0f) * 255.0f));
@@ -80,4 +86,40 @@ std::vector<unsigned char> Canvas::rgbaBytes() const
         bytes.push_back(toByte(pixel.a));
     }
     return bytes;
+}
+
+namespace {
+
+// The alpha-weighted average colour of the picture over a rectangle.
+Colour averageOver(const Canvas& picture, float left, float top, float right, float bottom)
+{
+    Colour sum{0, 0, 0, 0};
+    int lastX = std::min(static_cast<int>(std::ceil(right)), picture.width());
+    int lastY = std::min(static_cast<int>(std::ceil(bottom)), picture.height());
+    for (int y = static_cast<int>(top); y < lastY; ++y) {
+        for (int x = static_cast<int>(left); x < lastX; ++x) {
+            float weight = overlap(x, left, right) * overlap(y, top, bottom);
+            Colour c = picture.at(x, y);
+            sum.r += c.r * c.a * weight;
+            sum.g += c.g * c.a * weight;
+            sum.b += c.b * c.a * weight;
+            sum.a += c.a * weight;
+        }
+    }
+    if (sum.a <= 0)
+        return sum;
+    return {sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / ((right - left) * (bottom - top))};
+}
+
+}
+
+Canvas shrunk(const Canvas& picture, int width, int height)
+{
+    float stepX = static_cast<float>(picture.width()) / width;
+    float stepY = static_cast<float>(picture.height()) / height;
+    Canvas result(width, height, picture.at(0, 0).withAlpha(0));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            result.blend(x, y, averageOver(picture, x * stepX, y * stepY, (x + 1) * stepX, (y + 1) * stepY), 1);
+    return result;
 }

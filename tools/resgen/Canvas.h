@@ -58,3 +58,7 @@ private:
 
 // The fraction of a pixel covered by a shape whose edge lies at this distance.
 float edgeCoverage(float distance);
+
+// The picture made smaller, each new pixel the average of the area it covers.
+// Colours are weighted by alpha, so transparent pixels lend none to the edges.
+Canvas shrunk(const Canvas& picture, int width, int height);

@@ -9,6 +9,15 @@ namespace {
 
 constexpr int cloudWidth = 256;
 constexpr int cloudHeight = 128;
+// The game stretches the picture over quads that reach past the playing field,
+// and scenery clouds in front of the structure loom wider still as the camera
+// draws back: a cloud drawn to the picture's edges shows as a grey smudge over
+// the black beyond the field. So the cloud keeps clear of the edges, most of
+// all at the sides, where it also thins out into wisps, and every texel near
+// an edge is fully transparent.
+constexpr float clearSides = 0.18f * cloudWidth;
+constexpr float clearTopAndBottom = 0.06f * cloudHeight;
+constexpr float thinningSides = 0.22f * cloudWidth;
 // The puffs melt into one another: each adds a bump of density that falls to
 // nothing at its rim, and the cloud fades in over this range of total density.
 constexpr float clearBelow = 0.12f;
@@ -51,7 +60,12 @@ Canvas makeCloudPicture()
 {
     // Clear texels are white too, so filtering never greys the soft edge.
     Canvas canvas(cloudWidth, cloudHeight, cloudTop.withAlpha(0));
-    paintCloud(canvas, 0, 0, cloudWidth, cloudHeight, 1);
+    paintCloud(canvas, clearSides, clearTopAndBottom, cloudWidth - 2 * clearSides, cloudHeight - 2 * clearTopAndBottom,
+               1);
+    canvas.scaleAlpha([](float x, float) {
+        float fromSide = std::min(x, cloudWidth - x);
+        return smoothStep(clearSides, clearSides + thinningSides, fromSide);
+    });
     return canvas;
 }
 

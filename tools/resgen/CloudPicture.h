@@ -4,7 +4,8 @@
 
 // The one cloud picture the game stretches into its cloud band (16 times wider
 // than high) and into scenery clouds of other shapes. Its puffs fade softly
-// into clear sky, so stretching only changes how flat the cloud looks.
+// into clear sky well inside the picture's edges, so stretching only changes
+// how flat the cloud looks and a quad's edges never show.
 Canvas makeCloudPicture();
 
 // Paints the same cloud into the box, at the given opacity, for the screens.

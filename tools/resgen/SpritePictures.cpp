@@ -37,8 +37,10 @@ const Colour pupil = hexColour(0x1a1020);
 const Colour cheek = hexColour(0xff6f7d, 0.55f);
 const Colour shine = hexColour(0xffffff, 0.55f);
 
-const Colour selectorGold = hexColour(0xffd23a);
-const Colour selectorOutline = hexColour(0x3b2608);
+// The ring must stand out in a crowd of yellow and orange crawlers, over sky,
+// cloud and black springs alike: white dashes in a thick, near-black rim.
+const Colour selectorFill = hexColour(0xffffff);
+const Colour selectorOutline = hexColour(0x1a1020);
 
 }
 
@@ -110,11 +112,14 @@ Canvas makeCrawlerPicture()
 Canvas makeSelectorPicture()
 {
     constexpr int dashes = 4;
-    constexpr float dashSpan = 0.62f * fullTurn / dashes;
-    constexpr float ringRadius = 54;
-    constexpr float ringHalfWidth = 4.5f;
-    constexpr float outlineWidth = 2.5f;
-    constexpr float dotRadius = 4.5f;
+    constexpr float dashSpan = 0.42f * fullTurn / dashes;
+    constexpr float ringHalfWidth = 7.5f;
+    constexpr float outlineWidth = 4;
+    constexpr float dotRadius = 6.5f;
+    // The rim's outer edge stays three pixels inside the picture, clear of
+    // the border the texture repeats over.
+    constexpr float rimClearance = 3;
+    constexpr float ringRadius = spriteCentre - rimClearance - ringHalfWidth - outlineWidth;
     Canvas canvas(spriteSize, spriteSize, selectorOutline.withAlpha(0));
     for (int dash = 0; dash < dashes; ++dash) {
         float start = dash * fullTurn / dashes;
@@ -128,8 +133,8 @@ Canvas makeSelectorPicture()
         DistanceField dot = circle(dotX, dotY, dotRadius);
         canvas.fill(grow(dashShape, outlineWidth), selectorOutline);
         canvas.fill(grow(dot, outlineWidth), selectorOutline);
-        canvas.fill(dashShape, selectorGold);
-        canvas.fill(dot, selectorGold);
+        canvas.fill(dashShape, selectorFill);
+        canvas.fill(dot, selectorFill);
     }
     return canvas;
 }

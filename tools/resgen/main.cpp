@@ -69,7 +69,10 @@ void makePictures(const std::filesystem::path& resources, const TextPainter& tex
     save(makeSpringPicture(), TgaAlpha::Keep, res::springImage);
     save(makeCrawlerPicture(), TgaAlpha::Keep, res::crawlerImage);
     save(makeSelectorPicture(), TgaAlpha::Keep, res::selectorImage);
-    writePng(makeIconPicture(), placeFor(resources, res::iconImage).string());
+    Canvas icon = makeIconPicture();
+    writePng(icon, placeFor(resources, res::iconImage).string());
+    for (int size : res::smallIconSizes)
+        writePng(shrunk(icon, size, size), placeFor(resources, res::smallIconImage(size)).string());
 }
 
 }
