@@ -152,8 +152,8 @@ while IFS= read -r line <&3; do
   # and only then is the rest built and run.
   own=vorlund_${file%%/*}_tests
   if [[ " ${targets[*]} " == *" $own "* ]] && cmake --build "$build" -j2 --target "$own" >"$log" 2>&1 &&
-    ! (cd "$build" && xvfb-run -a -s "-screen 0 1024x1024x24" \
-      ctest --timeout 300 --repeat until-pass:2 --output-on-failure -R "^$own\$" >>"$log" 2>&1); then
+    ! xvfb-run -a -s "-screen 0 1024x1024x24" \
+      ctest --test-dir "$build" --timeout 300 --repeat until-pass:2 --output-on-failure -R "^$own\$" >>"$log" 2>&1; then
     printf '%-13s %-40s by %s\n' caught "$label" "$own"
     caught=$((caught + 1))
   elif ! build_tests "$log"; then
