@@ -33,19 +33,6 @@ unsigned paintedSprite(float red, float green, float blue, float alpha = 1)
     return list;
 }
 
-// The colour drawn at the world point, through the camera as it now is.
-std::array<std::uint8_t, 3> shownAt(const Mass& ball)
-{
-    const View& view = View::instance();
-    double pixelsPerMeter = 400 / view.halfExtent();
-    std::array<std::uint8_t, 3> rgb{};
-    glReadBuffer(GL_BACK);
-    glReadPixels(static_cast<int>((ball.x + view.offsetX()) * pixelsPerMeter + 400),
-                 static_cast<int>((ball.y + view.offsetY()) * pixelsPerMeter + 400), 1, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                 rgb.data());
-    return rgb;
-}
-
 // Where the world point shows in the window, through the camera as it now is
 // and whatever viewport the window was given.
 std::array<int, 2> pixelOf(double x, double y)
@@ -74,6 +61,11 @@ std::vector<std::array<std::uint8_t, 3>> seenOver(double left, double bottom, do
     glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows of three-byte pixels, unpadded
     glReadPixels(x0, y0, x1 - x0 + 1, y1 - y0 + 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     return rgb;
+}
+
+std::array<std::uint8_t, 3> shownAt(const Mass& ball)
+{
+    return seenOver(ball.x, ball.y, ball.x, ball.y)[0];
 }
 
 bool near(std::array<std::uint8_t, 3> seen, std::array<int, 3> expected)
@@ -178,10 +170,9 @@ TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTh
     message.scale = message.alpha = 1;
 
     Game::instance().display();
-    auto seenAt = [](double x, double y) { return seenOver(x, y, x, y)[0]; };
-    EXPECT_TRUE(near(seenAt(-4, 25), {128, 128, 0})) << "the band over a ball";
-    EXPECT_TRUE(near(seenAt(-2.5, 25), {128, 0, 128})) << "the band over a crawler";
-    EXPECT_TRUE(near(seenAt(2, 25), {64, 0, 128})) << "the nearest scenery cloud over the band";
+    EXPECT_TRUE(near(shownAt(*ball), {128, 128, 0})) << "the band over a ball";
+    EXPECT_TRUE(near(shownAt(crawler), {128, 0, 128})) << "the band over a crawler";
+    EXPECT_TRUE(near(seenOver(2, 25, 2, 25)[0], {64, 0, 128})) << "the nearest scenery cloud over the band";
     std::vector<std::array<std::uint8_t, 3>> text = seenOver(0.9, 26.7, 3.5, 27.8);
     auto darkest = *std::min_element(text.begin(), text.end(), [](auto a, auto b) { return a[0] + a[1] + a[2] < b[0] + b[1] + b[2]; });
     EXPECT_TRUE(near(darkest, {0, 0, 0})) << "black text over the scenery cloud";
