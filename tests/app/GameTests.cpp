@@ -2,7 +2,9 @@
 #include "app/View.h"
 #include "construction/CrawlerList.h"
 #include "construction/StartingCrawlers.h"
+#include "graphics/CloudBand.h"
 #include "graphics/SpriteQuad.h"
+#include "graphics/Stage.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 #include "physics/StartingStructure.h"
@@ -12,8 +14,10 @@
 #include "text/MessageBoard.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -25,28 +29,58 @@ namespace {
 
 // A sprite that paints its square in a colour of its own, whatever colour its
 // owner sets, so the picture tells which kind of sprite was drawn last.
-unsigned paintedSprite(float red, float green, float blue)
+unsigned paintedSprite(float red, float green, float blue, float alpha = 1)
 {
     unsigned square = makeSpriteQuad(0);
     unsigned list = glGenLists(1);
     glNewList(list, GL_COMPILE);
-    glColor4f(red, green, blue, 1);
+    glColor4f(red, green, blue, alpha);
     glCallList(square);
     glEndList();
     return list;
 }
 
-// The colour drawn at the world point, through the camera as it now is.
+// Where the world point shows in the window, through the camera as it now is
+// and whatever viewport the window was given.
+std::array<int, 2> pixelOf(double x, double y)
+{
+    GLdouble model[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glPushMatrix();
+    View::instance().apply();
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glPopMatrix();
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble window[3];
+    gluProject(x, y, 0, model, projection, viewport, &window[0], &window[1], &window[2]);
+    return {static_cast<int>(window[0]), static_cast<int>(window[1])};
+}
+
+// The colours shown over the world rectangle from (left, bottom) to (right, top).
+std::vector<std::array<std::uint8_t, 3>> seenOver(double left, double bottom, double right, double top)
+{
+    auto [x0, y0] = pixelOf(left, bottom);
+    auto [x1, y1] = pixelOf(right, top);
+    std::vector<std::array<std::uint8_t, 3>> rgb(static_cast<std::size_t>((x1 - x0 + 1) * (y1 - y0 + 1)));
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows of three-byte pixels, unpadded
+    glReadPixels(x0, y0, x1 - x0 + 1, y1 - y0 + 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
 std::array<std::uint8_t, 3> shownAt(const Mass& ball)
 {
-    const View& view = View::instance();
-    double pixelsPerMeter = 400 / view.halfExtent();
-    std::array<std::uint8_t, 3> rgb{};
-    glReadBuffer(GL_BACK);
-    glReadPixels(static_cast<int>((ball.x + view.offsetX()) * pixelsPerMeter + 400),
-                 static_cast<int>((ball.y + view.offsetY()) * pixelsPerMeter + 400), 1, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                 rgb.data());
-    return rgb;
+    return seenOver(ball.x, ball.y, ball.x, ball.y)[0];
+}
+
+bool near(std::array<std::uint8_t, 3> seen, std::array<int, 3> expected)
+{
+    for (std::size_t i = 0; i < 3; ++i)
+        if (std::abs(seen[i] - expected[i]) > 4)
+            return false;
+    return true;
 }
 
 }
@@ -134,4 +168,49 @@ TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)
         for (std::size_t i = 0; i < crawlerList.size(); ++i)
             ASSERT_LE(std::abs(crawlerList.at(i)->x), 8) << "frame " << frame;
     }
+    clearPlay();
+}
+
+// At the top of the world, with half see-through sprites: the cloud band over
+// a ball and a crawler, the nearest scenery cloud over the band, and the
+// messages over everything, the scenery included.
+TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTheMessagesOverAll)
+{
+    ensureGlContext();
+    Game::instance().setup();
+    View::instance() = View();
+    View::instance().reshape(testWindowSide, testWindowSide);
+    View::instance().move(0, -20, 0); // looking at 25 m, the band's height
+    gameState = Play;
+    for (std::size_t i = 0; i < crawlerList.size(); ++i) {
+        ASSERT_EQ(crawlerList.at(i)->sprite, crawlerList.sprite) << "every crawler draws with the list's sprite";
+        crawlerList.at(i)->setY(1000);
+    }
+    Stage& stage = Stage::instance();
+    stage.backgroundList = paintedSprite(0, 0, 0.2f);
+    for (SceneryCloud& cloud : stage.scenery)
+        cloud.sprite = paintedSprite(0, 0, 1, 0.5f);
+    CloudBand::instance().sprite = paintedSprite(1, 0, 0, 0.5f);
+    Mass* ball = massList.addBallAt(-4, 25);
+    ball->grounded = true;
+    ball->sprite = paintedSprite(0, 1, 0);
+    Crawler& crawler = *crawlerList.at(0);
+    crawler.state = Held;
+    crawler.setX(-2.5f);
+    crawler.setY(25);
+    crawler.sprite = paintedSprite(0, 0, 1);
+    MessageBoard::instance().post(1, 27, "hello");
+    Message& message = MessageBoard::instance().messages.back();
+    message.phase = Hold;
+    message.scale = message.alpha = 1;
+
+    Game::instance().display();
+    EXPECT_TRUE(near(shownAt(*ball), {128, 128, 0})) << "the band over a ball";
+    EXPECT_TRUE(near(shownAt(crawler), {128, 0, 128})) << "the band over a crawler";
+    EXPECT_TRUE(near(seenOver(2, 25, 2, 25)[0], {64, 0, 140})) << "the nearest scenery cloud over the band";
+    std::vector<std::array<std::uint8_t, 3>> text = seenOver(0.9, 26.7, 3.5, 27.8);
+    auto darkest = *std::min_element(text.begin(), text.end(), [](auto a, auto b) { return a[0] + a[1] + a[2] < b[0] + b[1] + b[2]; });
+    EXPECT_TRUE(near(darkest, {0, 0, 0})) << "black text over the scenery cloud";
+    EXPECT_TRUE(near(text.front(), {0, 0, 153})) << "the cloud over the backdrop all about it";
+    clearPlay();
 }

@@ -29,7 +29,8 @@ TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndANewHeigh
     EXPECT_TRUE(crawlerList.size() == 0 && !crawlerList.hoveredCrawler && !heldCrawler && !previewA && !previewB);
     for (std::size_t built = 1; built < springList.size(); ++built) {
         const Spring& spring = *springList.at(built);
-        EXPECT_TRUE(spring.active && spring.stiffness == 90 && spring.massB == &ball);
+        EXPECT_TRUE(spring.active && spring.stiffness == 90 && spring.massA == massList.at(built - 1) &&
+                    spring.massB == &ball);
         EXPECT_FLOAT_EQ(spring.restLength, std::sqrt(2.0f));
     }
     ASSERT_EQ(MessageBoard::instance().messages.size(), 1u);
@@ -57,43 +58,91 @@ TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMe
 {
     addBall(-2.5f, 2);
     Mass* right = addBall(4, 2);
+    join(addBall(-2.5f, 8), addBall(-0.5f, 8)); // a joined pair up above
     Crawler* crawler = drag(0, 4, 0, 2.5f);
     EXPECT_TRUE(!crawler->hidden && previewA->rejected) << "6.5 m is too long";
     right->setX(3.5f);
     moveTo(0, 2.5f);
     EXPECT_TRUE(crawler->hidden && !previewA->rejected && previewB->rejected) << "6 m is the limit";
+    moveTo(-2, 7);
+    EXPECT_TRUE(!crawler->hidden && !previewA->rejected && !previewB->rejected) << "over to a triangle";
+    moveTo(0, 2.5f);
     moveTo(0, 2.5f); // the bridge's own preview does not count as joining its ends
     release();
     EXPECT_EQ(crawlerList.size(), 0u);
-    ASSERT_EQ(springList.size(), 1u);
-    EXPECT_TRUE(springList.at(0)->active && springList.at(0)->stiffness == 90);
-    EXPECT_FLOAT_EQ(springList.at(0)->restLength, 6);
+    ASSERT_EQ(springList.size(), 2u);
+    const Spring& bridge = *springList.at(1);
+    EXPECT_TRUE(bridge.active && bridge.stiffness == 90 && bridge.massA == massList.at(0) && bridge.massB == right);
+    EXPECT_FLOAT_EQ(bridge.restLength, 6);
     EXPECT_TRUE(MessageBoard::instance().messages.empty()) << "whatever the height";
 }
 
 TEST_F(Placement, TriangleSpringsReachThreeMetersAndBeyondThemTheCrawlerDropsBackIntoPlay)
 {
     join(addBall(-2, 0.5f), addBall(-2, 6.5f));
-    Crawler* crawler = drag(0, 4, -2, 3.5f);
-    EXPECT_FALSE(previewA->rejected || previewB->rejected) << "3 m from each ball";
-    moveTo(1, 3.5f);
-    EXPECT_TRUE(previewA->rejected && previewB->rejected && !crawler->hidden);
+    Crawler* crawler = drag(0, 4, 1, 3.5f);
+    const float cases[][3] = {{-2, 3.5f, 0}, {-2, 3.4f, 1}, {-2, 3.6f, 1}, {1, 3.5f, 1}}; // where, rejected
+    for (const auto& c : cases) {
+        moveTo(c[0], c[1]);
+        EXPECT_TRUE(previewA->rejected == (c[2] > 0) && previewB->rejected == (c[2] > 0) && !crawler->hidden)
+            << c[0] << ", " << c[1] << ": " << previewA->measure() << " and " << previewB->measure();
+    }
     crawler->velocityY = -1;
     release();
     EXPECT_TRUE(crawler->state == Falling && crawler->active && crawler->x == 1 && crawler->velocityY == -1);
     EXPECT_EQ(springList.size(), 1u) << "both previews are gone";
 }
 
+// A press shows at once what a release would build, with no move between.
+TEST_F(Placement, APressAndAReleaseWithoutAMoveBuildWhatThePressShowed)
+{
+    struct Case {
+        bool joined;
+        float x, y;
+        std::size_t balls, springs;
+        const char* what;
+    };
+    for (Case c : {Case{true, 0, 2, 3, 3, "a ball 2 m from each"}, Case{true, 0, 8, 2, 1, "6.3 m off: dropped"},
+                   Case{false, 0, 3, 2, 1, "a bridge"}}) {
+        clearPlay();
+        Mass* left = addBall(-2, 2);
+        Mass* right = addBall(2, 2);
+        if (c.joined)
+            join(left, right);
+        Crawler* crawler = addCrawler(c.x, c.y + 0.5f, Walking);
+        moveTo(c.x, c.y);
+        press();
+        EXPECT_TRUE(heldCrawler == crawler && crawler->x == c.x && crawler->y == c.y) << c.what << ": to the pointer";
+        release();
+        EXPECT_TRUE(massList.size() == c.balls && springList.size() == c.springs) << c.what;
+        EXPECT_EQ(crawlerList.size(), c.balls == 2 && c.joined ? 1u : 0u) << c.what;
+        if (c.balls == 3) {
+            EXPECT_TRUE(massList.at(2)->x == c.x && massList.at(2)->y == c.y && springList.at(2)->restLength == 2);
+        }
+    }
+}
+
 TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheStage)
 {
     Crawler* crawler = addCrawler(0.55f, 2);
-    hoverAndPreview(-0.01f, 2, false);
-    EXPECT_EQ(crawlerList.hoveredCrawler, nullptr) << "0.56 m is out of reach";
+    const float cases[][3] = {{0, 2, 1}, {-0.01f, 2, 0}, {0.55f, 2.54f, 1}, {0.55f, 2.56f, 0}}; // where, hovered
+    for (const auto& c : cases) {
+        hoverAndPreview(c[0], c[1], false);
+        EXPECT_EQ(crawlerList.hoveredCrawler, c[2] > 0 ? crawler : nullptr) << c[0] << ", " << c[1];
+    }
     hoverAndPreview(0, 2, false);
+    join(addBall(-7, 29), addBall(-6, 28.5f));
     pointerButton(-20, 50, true, false, true);
     EXPECT_TRUE(heldCrawler == crawler && crawler->x == -8 && crawler->y == 30);
     hoverAndPreview(12, -3, true);
     EXPECT_TRUE(crawler->x == 8 && crawler->y == 0);
+    hoverAndPreview(-20, 50, true);
+    pointerButton(-20, 50, false, false, false);
+    ASSERT_EQ(massList.size(), 3u);
+    EXPECT_TRUE(massList.at(2)->x == -8 && massList.at(2)->y == 30);
+    ASSERT_EQ(MessageBoard::instance().messages.size(), 1u);
+    const Message& message = MessageBoard::instance().messages[0];
+    EXPECT_TRUE(message.text == "30.0 meters!" && message.x == -8 && message.y == 30) << message.text;
 }
 
 TEST_F(Placement, OnlyTheLeftButtonPicksUpAndAnyReleaseOrTheNextPickUpEndsTheDrag)
@@ -110,7 +159,8 @@ TEST_F(Placement, OnlyTheLeftButtonPicksUpAndAnyReleaseOrTheNextPickUpEndsTheDra
     Pointer::instance().buttons[GLUT_LEFT_BUTTON] = GLUT_UP; // its release never reached the game
     moveTo(2, 5);
     press();
-    EXPECT_EQ(massList.size(), 4u) << "the first crawler was built where it was dragged to";
+    ASSERT_EQ(massList.size(), 4u);
+    EXPECT_TRUE(massList.at(3)->x == 0 && massList.at(3)->y == 4) << "the first crawler was built where it was dragged to";
     EXPECT_EQ(heldCrawler, nullptr) << "hovering was off while it was held";
     moveTo(2, 5);
     press();
@@ -127,6 +177,7 @@ TEST_F(Placement, ABallLeavingTheFieldBecomesAFallingCrawlerAndTakesTheWalkersAn
     Crawler* walker = addCrawler(7.5f, 2, Walking);
     walker->previous = left;
     walker->target = right;
+    walker->progress = 0.5f;
     Crawler* crawler = drag(5, 5, 7.5f, 3);
     crawler->previous = right; // where it was going when it was picked up
     ASSERT_TRUE(heldCrawler == crawler && previewA->massA == right);
