@@ -29,7 +29,7 @@ unsigned FramePacer::nextDelayMs(std::uint32_t nowMs)
     if (std::abs(lateMs) >= periodMs_) {
         dueMs_ = nowMs;
         dueFractionMs_ = 0;
-        lateMs = 0;
+        return 0;
     }
     double nextDue = dueFractionMs_ + periodMs_;
     double wholeMs = std::floor(nextDue);

@@ -35,8 +35,10 @@ public:
     bool frameDue(bool playing);
 
     // Milliseconds from nowMs, when a frame is drawn, to the next frame: the
-    // frames keep to a steady schedule whatever each one's rounding, and a
-    // frame that comes late only starts the schedule again from there.
+    // frames keep to a steady schedule whatever each one's rounding. A frame a
+    // whole period or more behind (after a stall, or on a machine too busy to
+    // keep up) is followed by the next as soon as the loop is free, and the
+    // schedule starts again from that one: no sleep while behind, no burst.
     unsigned nextDelayMs(std::uint32_t nowMs);
 
 private:

@@ -9,11 +9,12 @@ namespace {
 
 using Wake = FramePacer::Wake;
 
-// Frames drawn as the pacer times them, each as soon as its timer fires, plus
-// lateMs; returns when the last of them came.
+// Frames drawn as the pacer times them once they start at startMs, each as
+// soon as its timer fires, plus lateMs; returns when the last of them came.
 std::uint32_t drawFrames(FramePacer& pacer, std::uint32_t startMs, int frames, unsigned lateMs = 0)
 {
     std::uint32_t nowMs = startMs;
+    pacer.nextDelayMs(nowMs); // off schedule: the frame at the start comes at once
     unsigned delayMs = pacer.nextDelayMs(nowMs);
     for (int frame = 0; frame < frames; ++frame) {
         nowMs += delayMs + lateMs;
@@ -69,5 +70,6 @@ TEST(FramePacer, KeepsToTheRefreshRateThroughRoundingLatenessAndStalls)
     FramePacer fast = FramePacer::paced(144);
     EXPECT_EQ(drawFrames(fast, start, 144), start + 1000);
     start = drawFrames(pacer, start, 60) + 500; // a stall
-    EXPECT_EQ(pacer.nextDelayMs(start), 17u) << "no burst to catch up";
+    EXPECT_EQ(pacer.nextDelayMs(start), 0u) << "behind: the next frame at once";
+    EXPECT_EQ(pacer.nextDelayMs(start + 5), 12u) << "then on a schedule from there, with no burst to catch up";
 }
