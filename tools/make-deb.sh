@@ -22,13 +22,13 @@ launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DVORLUND_TESTS=OFF "${launcher[@]}" \
-  -DCMAKE_INSTALL_PREFIX=/usr -DVORLUND_LAUNCHER_DIR=games -DVORLUND_GAME_DIR=lib/games/vorlund \
+  -DCMAKE_INSTALL_PREFIX=/usr -DVORLUND_LAUNCHER_DIR=games -DVORLUND_GAME_DIR=libexec/vorlund \
   -DVORLUND_DATA_DIR=share/games/vorlund >/dev/null
 cmake --build "$build" --target vorlund -j "$(nproc)" >/dev/null
 rm -rf "$root" "$meta"
 DESTDIR=$root cmake --install "$build" >/dev/null
 # As Debian's own packaging tools strip: symbols and the notes nothing reads.
-strip --remove-section=.comment --remove-section=.note --strip-unneeded "$root/usr/lib/games/vorlund/vorlund"
+strip --remove-section=.comment --remove-section=.note --strip-unneeded "$root/usr/libexec/vorlund/vorlund"
 
 doc=$root/usr/share/doc/vorlund
 mkdir -p "$doc"
@@ -46,7 +46,7 @@ mkdir -p "$meta/debian" "$root/DEBIAN"
 cp tools/debian/control tools/debian/changelog "$meta/debian/"
 (
   cd "$meta"
-  dpkg-shlibdeps -Tdebian/substvars "$root/usr/lib/games/vorlund/vorlund"
+  dpkg-shlibdeps -Tdebian/substvars "$root/usr/libexec/vorlund/vorlund"
   dpkg-gencontrol -pvorlund -P"$root" -Tdebian/substvars -fdebian/files
 )
 (cd "$root" && find . -path ./DEBIAN -prune -o -type f -printf '%P\0' | sort -z | xargs -0 md5sum > DEBIAN/md5sums)
