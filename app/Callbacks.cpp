@@ -17,13 +17,19 @@ namespace {
 // The installed game's command, which starts it from its own folder.
 constexpr const char* installedLauncher = "the installed launcher, vorlund";
 constexpr int frameTimerValue = 0;
+constexpr unsigned settleDelayMs = 100;
 
 // The callbacks hold no state: each forwards to its singleton. A press or a key
 // may change the picture, which on the screens before play is drawn only then.
+void onSettled(int) { Game::instance().wake(); }
+// Mesa may draw the first frame after a resize at the old size. Play draws on,
+// but the screens, drawn only when something changes, are drawn once more a
+// moment later, so the picture settles at the window's new size.
 void onReshape(int w, int h)
 {
     View::instance().reshape(w, h);
     Game::instance().wake();
+    glutTimerFunc(settleDelayMs, onSettled, 0);
 }
 void onDisplay() { Game::instance().display(); }
 void onFrameTimer(int) { Game::instance().idle(); }

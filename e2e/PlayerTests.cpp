@@ -54,7 +54,7 @@ TEST_F(GameTest, APlayersRoadThroughTheScreensABuildTheScrollAndTheZoom)
                                          seen(backdropPicture, field, startingCamera)};
     ASSERT_TRUE(start()); // found by its title
     // Any size (the window's all on the 1024-pixel screen): the view in its square, black beside it.
-    EXPECT_TRUE(resizesTo(900, 600) && shows(screens[Title]) && marginsAreBlack());
+    EXPECT_TRUE(resizesTo(900, 600) && eventually([&] { return shows(screens[Title], 0ms) && marginsAreBlack(); }));
     ASSERT_TRUE(resizesTo(side, side));
     movePointer(centre, centre);
     for (int now = Title; now <= Play; ++now) {
