@@ -106,5 +106,6 @@ int main(int argc, char** argv)
         same = compare(argv[1], argv[2], res::winSoundFile(number), describeSounds) && same;
     same = compare(argv[1], argv[2], res::musicFile, describeSounds) && same;
     same = compare(argv[1], argv[2], res::iconImage, describeNothing) && same;
+    same = compare(argv[1], argv[2], res::windowsIcon, describeNothing) && same;
     return same ? 0 : 1;
 }

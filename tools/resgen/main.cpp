@@ -5,6 +5,7 @@
 #include "BackdropPicture.h"
 #include "Chimes.h"
 #include "CloudPicture.h"
+#include "IcoWriter.h"
 #include "IconPicture.h"
 #include "InstructionsPicture.h"
 #include "Mp3Writer.h"
@@ -69,7 +70,10 @@ void makePictures(const std::filesystem::path& resources, const TextPainter& tex
     save(makeSpringPicture(), TgaAlpha::Keep, res::springImage);
     save(makeCrawlerPicture(), TgaAlpha::Keep, res::crawlerImage);
     save(makeSelectorPicture(), TgaAlpha::Keep, res::selectorImage);
-    writePng(makeIconPicture(), placeFor(resources, res::iconImage).string());
+    Canvas icon = makeIconPicture();
+    writePng(icon, placeFor(resources, res::iconImage).string());
+    // The sizes Windows asks for: small and large icons, Explorer's views.
+    writeIco(icon, {16, 24, 32, 48, 64, 256}, placeFor(resources, res::windowsIcon).string());
 }
 
 }
