@@ -2,6 +2,9 @@
 
 #include "app/Game.h"
 #include "app/Pointer.h"
+#ifdef _WIN32
+#include "app/DisplaySync.h"
+#endif
 #include "app/View.h"
 
 #include <GL/freeglut.h>
@@ -28,6 +31,9 @@ void openWindow(int* argc, char** argv)
     glutInitWindowSize(View::windowSize, View::windowSize);
     glutCreateWindow("Vorlund!");
     glutPositionWindow(100, 100);
+#ifdef _WIN32
+    requestVsync();
+#endif
 }
 
 void registerCallbacks()
