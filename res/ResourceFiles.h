@@ -21,8 +21,10 @@ constexpr const char* selectorImage = "./res/images/selector.tga";
 constexpr std::array<const char*, 8> images{backgroundImage, titleImage,  instructionsImage, cloudImage,
                                             ballImage,       springImage, crawlerImage,      selectorImage};
 
-// Not read by the game: desktop menus show it.
+// Not read by the game: desktop menus show it, and the Windows build links the
+// icon file into the .exe for its window, the taskbar and the Start menu.
 constexpr const char* iconImage = "./res/icons/vorlund.png";
+constexpr const char* windowsIcon = "./res/icons/vorlund.ico";
 
 constexpr const char* fontFile = "./res/fonts/Cookies.ttf";
 constexpr unsigned fontSize = 48;

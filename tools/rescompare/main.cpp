@@ -108,5 +108,6 @@ int main(int argc, char** argv)
     same = compare(argv[1], argv[2], res::iconImage, describeNothing) && same;
     for (int size : res::smallIconSizes)
         same = compare(argv[1], argv[2], res::smallIconImage(size), describeNothing) && same;
+    same = compare(argv[1], argv[2], res::windowsIcon, describeNothing) && same;
     return same ? 0 : 1;
 }

@@ -2,8 +2,7 @@
 
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -12,23 +11,28 @@ namespace {
 constexpr int bitDepth = 8;
 constexpr int bytesPerPixel = 4;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // libpng reports a failure through its error handler, which must not return.
 [[noreturn]] void failed(png_structp, png_const_charp message)
 {
     throw std::runtime_error(message);
 }
 
+void appendBytes(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* bytes = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + length);
 }
 
-void writePng(const Canvas& canvas, const std::string& fileName)
+// Memory needs no flushing; libpng's default would take the vector for a FILE.
+void flushNothing(png_structp)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "wb"));
-    if (!file)
-        throw std::runtime_error("cannot write " + fileName);
+}
+
+}
+
+std::vector<unsigned char> pngBytes(const Canvas& canvas)
+{
+    std::vector<unsigned char> bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, failed, nullptr);
     png_infop info = png_create_info_struct(png);
     std::vector<unsigned char> pixels = canvas.rgbaBytes();
@@ -36,7 +40,7 @@ void writePng(const Canvas& canvas, const std::string& fileName)
     for (std::size_t row = 0; row < rows.size(); ++row)
         rows[row] = pixels.data() + row * static_cast<std::size_t>(canvas.width()) * bytesPerPixel;
     try {
-        png_init_io(png, file.get());
+        png_set_write_fn(png, &bytes, appendBytes, flushNothing);
         png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()), static_cast<png_uint_32>(canvas.height()),
                      bitDepth, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                      PNG_FILTER_TYPE_DEFAULT);
@@ -47,4 +51,14 @@ void writePng(const Canvas& canvas, const std::string& fileName)
         throw;
     }
     png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
+void writePng(const Canvas& canvas, const std::string& fileName)
+{
+    std::vector<unsigned char> bytes = pngBytes(canvas);
+    std::ofstream file(fileName, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file.flush())
+        throw std::runtime_error("cannot write " + fileName);
 }

@@ -5,6 +5,7 @@
 #include "BackdropPicture.h"
 #include "Chimes.h"
 #include "CloudPicture.h"
+#include "IcoWriter.h"
 #include "IconPicture.h"
 #include "InstructionsPicture.h"
 #include "Mp3Writer.h"
@@ -73,6 +74,8 @@ void makePictures(const std::filesystem::path& resources, const TextPainter& tex
     writePng(icon, placeFor(resources, res::iconImage).string());
     for (int size : res::smallIconSizes)
         writePng(shrunk(icon, size, size), placeFor(resources, res::smallIconImage(size)).string());
+    // The sizes Windows asks for: small and large icons, Explorer's views.
+    writeIco(icon, {16, 24, 32, 48, 64, 256}, placeFor(resources, res::windowsIcon).string());
 }
 
 }
