@@ -2,7 +2,6 @@
 
 #include "PngWriter.h"
 
-#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
@@ -13,39 +12,6 @@ constexpr int entryBytes = 16;
 constexpr int iconType = 1;
 constexpr int planes = 1;
 constexpr int bitsPerPixel = 32;
-
-// How much of source pixel i lies within the span [from, to).
-float overlap(int i, float from, float to)
-{
-    return std::max(0.0f, std::min<float>(i + 1, to) - std::max<float>(i, from));
-}
-
-// The picture averaged down to size by size, each pixel the area it covers,
-// weighted by alpha so transparent pixels lend no colour to the edges.
-Canvas shrunk(const Canvas& picture, int size)
-{
-    float scale = static_cast<float>(picture.width()) / size;
-    Canvas result(size, size, picture.at(0, 0).withAlpha(0));
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            float r = 0, g = 0, b = 0, a = 0, area = 0;
-            for (int sy = static_cast<int>(y * scale); sy < std::min<float>((y + 1) * scale, picture.height()); ++sy)
-                for (int sx = static_cast<int>(x * scale); sx < std::min<float>((x + 1) * scale, picture.width());
-                     ++sx) {
-                    float weight = overlap(sx, x * scale, (x + 1) * scale) * overlap(sy, y * scale, (y + 1) * scale);
-                    Colour c = picture.at(sx, sy);
-                    r += c.r * c.a * weight;
-                    g += c.g * c.a * weight;
-                    b += c.b * c.a * weight;
-                    a += c.a * weight;
-                    area += weight;
-                }
-            if (a > 0)
-                result.blend(x, y, Colour{r / a, g / a, b / a, a / area}, 1);
-        }
-    }
-    return result;
-}
 
 void put16(std::string& bytes, unsigned value)
 {
@@ -69,7 +35,7 @@ void writeIco(const Canvas& picture, const std::vector<int>& sizes, const std::s
     put16(header, static_cast<unsigned>(sizes.size()));
     unsigned offset = headerBytes + entryBytes * static_cast<unsigned>(sizes.size());
     for (int size : sizes) {
-        std::vector<unsigned char> png = pngBytes(size == picture.width() ? picture : shrunk(picture, size));
+        std::vector<unsigned char> png = pngBytes(size == picture.width() ? picture : shrunk(picture, size, size));
         // A width and height of 0 stand for 256, which a byte cannot hold.
         header += static_cast<char>(size & 0xff);
         header += static_cast<char>(size & 0xff);
