@@ -104,9 +104,15 @@ TEST_F(OnADesktop, MinimisedItRestsAndRestoredNoCrawlerHasLeftTheField)
 
     askWindowManager(Asked::Restored);
     ASSERT_TRUE(eventually([&] { return !grab().empty(); })) << "restored";
-    for (int step = 0; step < zoomSteps; ++step)
-        key("w");
-    ASSERT_TRUE(showsCamera(farthest, patience));
+    ASSERT_TRUE(showsCamera(startingCamera, patience)) << "play drawn again where it was left";
+    // Should a key go astray while the window manager still restores the window, they are sent once more: more
+    // zoom at the farthest changes nothing.
+    auto zoomedOut = [&] {
+        for (int step = 0; step < zoomSteps; ++step)
+            key("w");
+        return showsCamera(farthest, patience);
+    };
+    ASSERT_TRUE(zoomedOut() || zoomedOut());
     Picture shown = grab();
     auto outside = find(shown, 0, 0, besideTheField, side, orange).size() +
                    find(shown, side - besideTheField, 0, besideTheField, side, orange).size();
