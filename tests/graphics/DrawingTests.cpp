@@ -21,7 +21,7 @@ const Bytes redOverBlue = tgaFile(2, 1, 2, 24, {255, 0, 0, 0, 0, 255});
 
 unsigned spriteOf(const Bytes& picture)
 {
-    return makeSpriteQuad(loadTexture(writeTempFile("sprite.tga", picture).c_str()));
+    return loadTexture(writeTempFile("sprite.tga", picture).c_str());
 }
 
 unsigned greySprite(std::uint8_t level)
@@ -76,7 +76,7 @@ TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteSh
     glEnable(GL_TEXTURE_2D);
     glTranslatef(0, 8, 0);
     glScalef(16, 16, 1);
-    glCallList(spriteOf(redOverBlue));
+    drawSpriteQuad(spriteOf(redOverBlue));
     glDisable(GL_TEXTURE_2D);
     std::vector<std::uint8_t> red = readTestWindow(GL_RED);
     EXPECT_GT(redAt(red, 0, 12), 200) << "the top of the picture must be red";
@@ -89,8 +89,8 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
 {
     startDrawing();
     Stage& stage = Stage::instance();
-    stage.backgroundList = stage.cloudList = stage.titleList = greySprite(255);
-    stage.instructionsList = greySprite(128);
+    stage.backgroundTexture = stage.cloudTexture = stage.titleTexture = greySprite(255);
+    stage.instructionsTexture = greySprite(128);
     stage.setBounds(playingField);
     CloudBand::instance().sprite = greySprite(255);
     // What each draws: the left, bottom, right and top of a patch, and its level.
@@ -128,8 +128,8 @@ TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     startDrawing();
     Stage& stage = Stage::instance();
-    stage.backgroundList = greySprite(255);
-    stage.cloudList = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
+    stage.backgroundTexture = greySprite(255);
+    stage.cloudTexture = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     stage.setBounds(playingField);
     // Whether each cloud shows, a quarter of its width left (-1) or right (1) of its centre.
     auto cloudsSeen = [&stage](int side) {
