@@ -60,22 +60,25 @@ void startDrawing()
 }
 
 // Only pictures the GL can take make textures; the texture holds the decoded
-// picture, and its sprite shows it the right way up to the viewer it faces.
+// picture, and its sprite shows it the right way up to the viewer it faces,
+// even drawn over the bare square of a picture that would not load.
 TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteShowsThemUpright)
 {
     for (auto [name, isTga] : {std::pair{"a.tga", true}, {"A.TGA", true}, {"archive.old.tGa", true},
                                {"a.tga.bak", false}, {"a.tgax", false}, {"tga", false}})
         EXPECT_EQ(hasTgaExtension(name), isTga) << name;
     startDrawing();
-    // The last is well formed, but wider than any GL takes: refused, not drawn white.
+    // The last two are well formed, but wider or higher than any GL takes: refused, not drawn white.
     for (auto [name, picture, loads] :
          {std::tuple{"picture.TGA", redOverBlue, true}, {"picture.tga.bak", redOverBlue, false},
           {"grey.tga", tgaFile(3, 2, 1, 8, {1, 2}), false},
-          {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false}})
+          {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false},
+          {"high.tga", tgaFile(10, 2, 32767, 32, blackRuns(2 * 32767)), false}})
         EXPECT_EQ(loadTexture(writeTempFile(name, picture).c_str()) != 0, loads) << name;
     glEnable(GL_TEXTURE_2D);
     glTranslatef(0, 8, 0);
     glScalef(16, 16, 1);
+    drawSpriteQuad(0);
     drawSpriteQuad(spriteOf(redOverBlue));
     glDisable(GL_TEXTURE_2D);
     std::vector<std::uint8_t> red = readTestWindow(GL_RED);
