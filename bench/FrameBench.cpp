@@ -18,6 +18,7 @@
 #include "construction/CrawlerList.h"
 #include "graphics/CloudBand.h"
 #include "graphics/SpritePass.h"
+#include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
 #include "physics/MassList.h"
 #include "physics/Spring.h"
@@ -47,7 +48,7 @@ constexpr float ringSizePerRadius = 5;
 
 // One sprite as the game draws it: colour, place, turn, size.
 struct Sprite {
-    unsigned list;
+    unsigned texture;
     float red, green, blue, alpha;
     float x, y, angle, width, height;
 };
@@ -61,7 +62,7 @@ void drawSprites(const std::vector<Sprite>& sprites)
         glTranslatef(sprite.x, sprite.y, 0);
         glRotatef(sprite.angle, 0, 0, 1);
         glScalef(sprite.width, sprite.height, 1);
-        glCallList(sprite.list);
+        drawSpriteQuad(sprite.texture);
         glPopMatrix();
     }
     endSpritePass();
@@ -125,7 +126,7 @@ void bareFrame()
     glTranslatef(0, 0, -1);
     glEnable(GL_TEXTURE_2D);
     glScalef(2, 2, 1);
-    glCallList(Stage::instance().titleList);
+    drawSpriteQuad(Stage::instance().titleTexture);
     glDisable(GL_TEXTURE_2D);
     glutSwapBuffers();
     glPopMatrix();

@@ -3,6 +3,7 @@
 #include "audio/SoundBank.h"
 #include "construction/Random.h"
 #include "graphics/CloudBand.h"
+#include "graphics/SpriteQuad.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 
@@ -207,6 +208,6 @@ void Crawler::draw()
     glPushMatrix();
     glTranslatef(x, y, 0);
     glScalef(size / wobble, size * wobble, 1);
-    glCallList(sprite);
+    drawSpriteQuad(sprite);
     glPopMatrix();
 }

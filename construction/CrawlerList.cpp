@@ -21,8 +21,8 @@ void CrawlerList::setUp(MassList& masses, SpringList& springs)
 {
     linkedMassList = &masses;
     linkedSpringList = &springs;
-    sprite = makeSpriteQuad(loadTexture(res::crawlerImage));
-    selectorSprite = makeSpriteQuad(loadTexture(res::selectorImage));
+    sprite = loadTexture(res::crawlerImage);
+    selectorSprite = loadTexture(res::selectorImage);
 }
 
 void CrawlerList::remove(Crawler* crawler)
@@ -59,7 +59,7 @@ void CrawlerList::draw(double frameTime)
         glScalef(size, size, 1);
         selectorAngle += static_cast<float>(frameTime * ringDegreesPerSecond);
         glRotatef(selectorAngle, 0, 0, 1);
-        glCallList(selectorSprite);
+        drawSpriteQuad(selectorSprite);
         glPopMatrix();
     }
     endSpritePass();

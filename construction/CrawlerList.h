@@ -13,7 +13,7 @@ class SpringList;
 // sprite is every crawler's.
 class CrawlerList : public OwningList<Crawler> {
 public:
-    // Links the crawlers to the structure they walk on and makes the sprites.
+    // Links the crawlers to the structure they walk on and loads the sprites' textures.
     void setUp(MassList& masses, SpringList& springs);
 
     // Destroys the crawler, first letting go of it if it is hovered.
@@ -31,7 +31,7 @@ public:
     // the player's hand stays there.
     void releaseFromMass(const Mass* mass);
 
-    unsigned selectorSprite = 0;
+    unsigned selectorSprite = 0; // the ring's texture
     float selectorAngle = 0; // degrees, only ever turning clockwise
     Crawler* hoveredCrawler = nullptr;
 };

@@ -24,7 +24,7 @@ CloudBand& CloudBand::instance()
 
 void CloudBand::load()
 {
-    sprite = makeSpriteQuad(loadTexture(res::cloudImage));
+    sprite = loadTexture(res::cloudImage);
 }
 
 void CloudBand::draw() const
@@ -34,7 +34,7 @@ void CloudBand::draw() const
     glPushMatrix();
     glTranslatef(0, height, bandDepth);
     glScalef(bandWidth, bandThickness, 1);
-    glCallList(sprite);
+    drawSpriteQuad(sprite);
     glPopMatrix();
     endSpritePass();
     glColor4f(1, 1, 1, 1);

@@ -9,7 +9,7 @@ public:
     void load();
     void draw() const;
 
-    unsigned sprite = 0;
+    unsigned sprite = 0; // the texture its sprite quad shows
     float height = 25.0f;
 
 private:

@@ -2,22 +2,48 @@
 
 #include <GL/gl.h>
 
-unsigned makeSpriteQuad(unsigned texture)
+namespace {
+
+struct Corner {
+    float s, t; // the picture's top row is t = 0
+    float x, y;
+};
+
+// Counter-clockwise from the bottom left.
+constexpr Corner corners[] = {{0, 1, -0.5f, -0.5f}, {1, 1, 0.5f, -0.5f}, {1, 0, 0.5f, 0.5f}, {0, 0, -0.5f, 0.5f}};
+
+// The square as two triangles split from the bottom right to the top left
+// corner, the split Mesa makes of a quad the GL was given whole: split the
+// other way, a few pixels round to other colours.
+constexpr int triangleCorners[] = {0, 1, 3, 1, 2, 3};
+
+void drawTexturedSquare(unsigned texture)
 {
-    GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glTexCoord2f(0, 1);
-    glVertex2f(-0.5f, -0.5f);
-    glTexCoord2f(1, 1);
-    glVertex2f(0.5f, -0.5f);
-    glTexCoord2f(1, 0);
-    glVertex2f(0.5f, 0.5f);
-    glTexCoord2f(0, 0);
-    glVertex2f(-0.5f, 0.5f);
+    glBegin(GL_TRIANGLES);
+    for (int corner : triangleCorners) {
+        glTexCoord2f(corners[corner].s, corners[corner].t);
+        glVertex2f(corners[corner].x, corners[corner].y);
+    }
     glEnd();
-    glEndList();
-    return list;
+}
+
+void drawBareSquare()
+{
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_TRIANGLES);
+    for (int corner : triangleCorners)
+        glVertex2f(corners[corner].x, corners[corner].y);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
+}
+
+void drawSpriteQuad(unsigned texture)
+{
+    if (texture == 0)
+        drawBareSquare();
+    else
+        drawTexturedSquare(texture);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 // A translucent cloud picture at a fixed place and depth in the world.
 struct SceneryCloud {
@@ -10,7 +11,7 @@ struct SceneryCloud {
     float scaleX = 0;
     float scaleY = 0;
     float alpha = 0;
-    unsigned sprite = 0;
+    unsigned sprite = 0; // the texture its sprite quad shows
 };
 
 // A rectangle of the world plane, in meters.
@@ -49,13 +50,13 @@ public:
     double left = 0;
 
     unsigned backgroundTexture = 0;
-    unsigned backgroundList = 0;
-    unsigned titleList = 0;
-    unsigned instructionsList = 0;
-    unsigned cloudList = 0;
+    unsigned titleTexture = 0;
+    // Nothing until the instructions are first shown; 0 if their picture would not load.
+    std::optional<unsigned> instructionsTexture;
+    unsigned cloudTexture = 0;
     std::array<SceneryCloud, 7> scenery{};
 
 private:
     Stage() = default;
-    void drawScreen(unsigned list, double halfExtent) const;
+    void drawScreen(unsigned texture, double halfExtent) const;
 };

@@ -18,13 +18,14 @@ bool hasTgaExtension(const char* fileName)
 namespace {
 
 // Whether the GL can make a texture of this size at all: one it cannot take
-// would be left incomplete and draw as a white square.
+// would be left incomplete and draw as a white square. Every GL, WebGL's too,
+// tells its largest side; proxy textures, which would ask about the very
+// picture, are not found in WebGL.
 bool fitsTheGl(const TgaImage& image)
 {
-    glTexImage2D(GL_PROXY_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    GLint width = 0;
-    glGetTexLevelParameteriv(GL_PROXY_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    return width != 0;
+    GLint largestSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largestSide);
+    return image.width <= largestSide && image.height <= largestSide;
 }
 
 // Why the picture cannot become a texture, or nothing when it can.

@@ -1,5 +1,7 @@
 #include "physics/Mass.h"
 
+#include "graphics/SpriteQuad.h"
+
 #include <GL/gl.h>
 #include <cmath>
 
@@ -66,7 +68,7 @@ void Mass::draw()
     glPushMatrix();
     glTranslatef(x, y, 0);
     glScalef(2 * radius, 2 * radius, 1);
-    glCallList(sprite);
+    drawSpriteQuad(sprite);
     glPopMatrix();
 }
 

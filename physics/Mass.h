@@ -40,5 +40,5 @@ public:
     bool active = true;
     bool grounded = false; // touched the ground: frozen there for good
     bool hidden = false;
-    unsigned sprite = 0;
+    unsigned sprite = 0; // the texture its sprite quad shows
 };

@@ -1,6 +1,5 @@
 #include "physics/MassList.h"
 
-#include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
 #include "graphics/Texture.h"
 #include "physics/SpringList.h"
@@ -38,7 +37,7 @@ double squaredDistance(float px, float py, const Mass& ball)
 
 void MassList::loadSprite()
 {
-    sprite = makeSpriteQuad(loadTexture(res::ballImage));
+    sprite = loadTexture(res::ballImage);
 }
 
 Mass* MassList::addBallAt(float x, float y)

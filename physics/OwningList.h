@@ -52,7 +52,7 @@ public:
     std::size_t size() const { return elements_.size(); }
     T* at(std::size_t position) const { return elements_[position]; }
 
-    unsigned sprite = 0;
+    unsigned sprite = 0; // the texture of every element's sprite quad
 
 protected:
     std::vector<T*> elements_;

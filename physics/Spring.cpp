@@ -1,5 +1,6 @@
 #include "physics/Spring.h"
 
+#include "graphics/SpriteQuad.h"
 #include "physics/Mass.h"
 #include "physics/SpringStrip.h"
 
@@ -49,7 +50,7 @@ void Spring::draw()
     glTranslatef(strip.centreX, strip.centreY, 0);
     glRotatef(strip.angle, 0, 0, 1);
     glScalef(strip.width, strip.length, 1);
-    glCallList(sprite);
+    drawSpriteQuad(sprite);
     glPopMatrix();
 }
 

@@ -33,5 +33,5 @@ public:
     float deltaX = 0;
     float deltaY = 0;
     float length = 0;
-    unsigned sprite = 0;
+    unsigned sprite = 0; // the texture its sprite quad shows
 };

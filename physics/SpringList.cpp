@@ -1,6 +1,5 @@
 #include "physics/SpringList.h"
 
-#include "graphics/SpriteQuad.h"
 #include "graphics/Texture.h"
 #include "res/ResourceFiles.h"
 
@@ -19,7 +18,7 @@ bool isEndOf(const Spring& spring, const Mass* mass)
 
 void SpringList::loadSprite()
 {
-    sprite = makeSpriteQuad(loadTexture(res::springImage));
+    sprite = loadTexture(res::springImage);
 }
 
 Spring* SpringList::addAtRest(Mass* a, Mass* b)

@@ -104,14 +104,6 @@ GlyphHandle renderGlyph(FT_Face face, const char* fontFile, int code)
     return GlyphHandle(glyph);
 }
 
-// Where a glyph's bitmap sits relative to the pen, in pixels.
-struct GlyphPlacement {
-    float width = 0;
-    float rows = 0;
-    float left = 0;
-    float top = 0;
-};
-
 // The rendered bitmap, or nothing when the glyph would not render (it then
 // draws nothing but still moves the pen).
 FT_BitmapGlyph bitmapOf(const GlyphHandle& glyph)
@@ -121,12 +113,21 @@ FT_BitmapGlyph bitmapOf(const GlyphHandle& glyph)
     return reinterpret_cast<FT_BitmapGlyph>(glyph.get());
 }
 
-GlyphPlacement placementOf(FT_BitmapGlyph bitmap)
+// The quad sits on the baseline by the glyph's bearings; the bitmap fills the
+// top-left of its texture.
+GlyphQuad quadOf(FT_BitmapGlyph bitmap, const GlyphImage& image, float advance)
 {
-    if (bitmap == nullptr)
-        return {};
-    return {static_cast<float>(bitmap->bitmap.width), static_cast<float>(bitmap->bitmap.rows),
-            static_cast<float>(bitmap->left), static_cast<float>(bitmap->top)};
+    GlyphQuad quad;
+    if (bitmap != nullptr) {
+        quad.left = static_cast<float>(bitmap->left);
+        quad.top = static_cast<float>(bitmap->top);
+        quad.width = static_cast<float>(bitmap->bitmap.width);
+        quad.rows = static_cast<float>(bitmap->bitmap.rows);
+    }
+    quad.textureRight = quad.width / static_cast<float>(image.width);
+    quad.textureBottom = quad.rows / static_cast<float>(image.height);
+    quad.advance = advance;
+    return quad;
 }
 
 GlyphImage imageOf(FT_BitmapGlyph bitmap)
@@ -148,52 +149,57 @@ void uploadGlyphTexture(unsigned texture, const GlyphImage& image)
                  static_cast<GLsizei>(image.height), 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.texels.data());
 }
 
-// The quad sits on the baseline by the glyph's bearings; t = 0 is the
-// bitmap's top row.
-void compileGlyphList(unsigned list, unsigned texture, const GlyphPlacement& glyph, const GlyphImage& image,
-                      float advance)
-{
-    float s = glyph.width / static_cast<float>(image.width);
-    float t = glyph.rows / static_cast<float>(image.height);
-    glNewList(list, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPushMatrix();
-    glTranslatef(glyph.left, 0, 0);
-    glTranslatef(0, glyph.top - glyph.rows, 0);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, glyph.rows);
-    glTexCoord2f(0, t);
-    glVertex2f(0, 0);
-    glTexCoord2f(s, t);
-    glVertex2f(glyph.width, 0);
-    glTexCoord2f(s, 0);
-    glVertex2f(glyph.width, glyph.rows);
-    glEnd();
-    glPopMatrix();
-    glTranslatef(advance, 0, 0);
-    glEndList();
-}
-
-void makeGlyphList(FT_Face face, const char* fontFile, int code, unsigned list, unsigned texture)
+GlyphQuad makeGlyph(FT_Face face, const char* fontFile, int code, unsigned texture)
 {
     GlyphHandle glyph = renderGlyph(face, fontFile, code);
     FT_BitmapGlyph bitmap = bitmapOf(glyph);
     GlyphImage image = imageOf(bitmap);
     uploadGlyphTexture(texture, image);
     float advance = static_cast<float>(face->glyph->advance.x >> fixedPointShift);
-    compileGlyphList(list, texture, placementOf(bitmap), image, advance);
+    return quadOf(bitmap, image, advance);
 }
 
-void drawLine(const std::string& line, int index, float lineHeight, const GLfloat* transform)
+// What print switches for the text, to be put back as the caller had it.
+struct CallerState {
+    GLint matrixMode = GL_MODELVIEW;
+    GLboolean lighting = GL_FALSE;
+    GLboolean texturing = GL_FALSE;
+    GLboolean depthTest = GL_FALSE;
+    GLboolean blending = GL_FALSE;
+};
+
+CallerState switchToText()
 {
-    std::string codes = glyphCodes(line);
-    glPushMatrix();
-    glLoadIdentity();
-    glTranslatef(0, -static_cast<float>(index) * lineHeight, 0);
-    glMultMatrixf(transform);
-    glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());
-    glPopMatrix();
+    CallerState caller;
+    glGetIntegerv(GL_MATRIX_MODE, &caller.matrixMode);
+    caller.lighting = glIsEnabled(GL_LIGHTING);
+    caller.texturing = glIsEnabled(GL_TEXTURE_2D);
+    caller.depthTest = glIsEnabled(GL_DEPTH_TEST);
+    caller.blending = glIsEnabled(GL_BLEND);
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    return caller;
+}
+
+void setSwitch(GLenum capability, GLboolean on)
+{
+    if (on)
+        glEnable(capability);
+    else
+        glDisable(capability);
+}
+
+void switchBack(const CallerState& caller)
+{
+    setSwitch(GL_LIGHTING, caller.lighting);
+    setSwitch(GL_TEXTURE_2D, caller.texturing);
+    setSwitch(GL_DEPTH_TEST, caller.depthTest);
+    setSwitch(GL_BLEND, caller.blending);
+    glMatrixMode(static_cast<GLenum>(caller.matrixMode));
 }
 
 }
@@ -213,10 +219,23 @@ void Font::init(const char* fontFile, unsigned size)
     height = static_cast<float>(size);
     FT_F26Dot6 charSize = static_cast<FT_F26Dot6>(size) * fixedPointOne;
     FT_Set_Char_Size(face.get(), charSize, charSize, dotsPerInch, dotsPerInch);
-    listBase = glGenLists(glyphCount);
+    glyphs.assign(glyphCount, {});
     glGenTextures(glyphCount, textures.data());
     for (int code = 0; code < glyphCount; ++code)
-        makeGlyphList(face.get(), fontFile, code, listBase + code, textures[code]);
+        glyphs[code] = makeGlyph(face.get(), fontFile, code, textures[code]);
+}
+
+// Each line starts at the caller's transform moved down by whole lines, the
+// move made before the transform, and its glyphs move the pen along it.
+void Font::drawLine(const std::string& line, int index, float lineHeight, const float* transform) const
+{
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0, -static_cast<float>(index) * lineHeight, 0);
+    glMultMatrixf(transform);
+    for (char code : glyphCodes(line))
+        drawGlyphQuad(textures[static_cast<unsigned char>(code)], glyphs[static_cast<unsigned char>(code)]);
+    glPopMatrix();
 }
 
 void Font::print(const char* format, ...)
@@ -227,18 +246,11 @@ void Font::print(const char* format, ...)
     va_end(args);
     float lineHeight = height * lineSpacing;
 
-    glPushAttrib(GL_LIST_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TRANSFORM_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glDisable(GL_LIGHTING);
-    glEnable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glListBase(listBase);
+    CallerState caller = switchToText();
     GLfloat transform[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, transform);
     std::vector<std::string> lines = splitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i)
         drawLine(lines[i], static_cast<int>(i), lineHeight, transform);
-    glPopAttrib();
+    switchBack(caller);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/GlyphQuad.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,11 +21,10 @@ private:
     std::string problem_;
 };
 
-// One TrueType font rendered once into a texture and a display list per
-// character code 0 to 127. Each list draws its glyph as a textured quad and
-// moves the pen by the glyph's advance, so a whole line is one list call.
-// Units are pixels of the rendered size; the caller's model-view transform
-// places and scales the text.
+// One TrueType font rendered once into a texture and a quad per character
+// code 0 to 127. Each glyph is drawn as its textured quad, moving the pen by
+// its advance. Units are pixels of the rendered size; the caller's model-view
+// transform places and scales the text.
 class Font {
 public:
     static Font& instance();
@@ -34,13 +35,16 @@ public:
     void init(const char* fontFile, unsigned size);
 
     // Draws the printf-style text at the current transform in the current
-    // colour, line under line, over anything already drawn.
+    // colour, line under line, over anything already drawn. It leaves the
+    // matrix mode and the switches it needs (lighting, texturing, depth test,
+    // blending) as the caller had them.
     void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     float height = 0;
     std::vector<unsigned> textures;
-    unsigned listBase = 0;
+    std::vector<GlyphQuad> glyphs;
 
 private:
     Font() = default;
+    void drawLine(const std::string& line, int index, float lineHeight, const float* transform) const;
 };

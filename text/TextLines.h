@@ -8,6 +8,5 @@
 std::vector<std::string> splitLines(const std::string& text);
 
 // The bytes of a line that the font has a glyph for (codes 0 to 127); the
-// others would call display lists that are not ours, so they are dropped and
-// neither draw nor move the pen.
+// others are dropped and neither draw nor move the pen.
 std::string glyphCodes(const std::string& line);

@@ -3,7 +3,6 @@
 #include "construction/CrawlerList.h"
 #include "construction/StartingCrawlers.h"
 #include "graphics/CloudBand.h"
-#include "graphics/SpriteQuad.h"
 #include "graphics/Stage.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
@@ -28,17 +27,24 @@
 namespace {
 
 // A sprite that paints its square in a colour of its own, whatever colour its
-// owner sets, so the picture tells which kind of sprite was drawn last.
+// owner sets while PaintedSprites lives, so the picture tells which kind of
+// sprite was drawn last.
 unsigned paintedSprite(float red, float green, float blue, float alpha = 1)
 {
-    unsigned square = makeSpriteQuad(0);
-    unsigned list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    glColor4f(red, green, blue, alpha);
-    glCallList(square);
-    glEndList();
-    return list;
+    const GLfloat colour[] = {red, green, blue, alpha};
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_FLOAT, colour);
+    return texture;
 }
+
+// Textures replace the colour they are drawn in, the font's white glyphs too.
+struct PaintedSprites {
+    PaintedSprites() { glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE); }
+    ~PaintedSprites() { glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE); }
+};
 
 // Where the world point shows in the window, through the camera as it now is
 // and whatever viewport the window was given.
@@ -103,6 +109,7 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     View::instance().edgeScroll(0, 400, false);
     MessageBoard::instance().post(0, 5, "hello");
     gameState = Play;
+    PaintedSprites painted;
     for (std::size_t i = 0; i < massList.size(); ++i)
         massList.at(i)->sprite = paintedSprite(1, 0, 0);
     for (std::size_t i = 0; i < springList.size(); ++i)
@@ -187,7 +194,8 @@ TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTh
         crawlerList.at(i)->setY(1000);
     }
     Stage& stage = Stage::instance();
-    stage.backgroundList = paintedSprite(0, 0, 0.2f);
+    PaintedSprites painted;
+    stage.backgroundTexture = paintedSprite(0, 0, 0.2f);
     for (SceneryCloud& cloud : stage.scenery)
         cloud.sprite = paintedSprite(0, 0, 1, 0.5f);
     CloudBand::instance().sprite = paintedSprite(1, 0, 0, 0.5f);
@@ -209,8 +217,8 @@ TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTh
     EXPECT_TRUE(near(shownAt(crawler), {128, 0, 128})) << "the band over a crawler";
     EXPECT_TRUE(near(seenOver(2, 25, 2, 25)[0], {64, 0, 140})) << "the nearest scenery cloud over the band";
     std::vector<std::array<std::uint8_t, 3>> text = seenOver(0.9, 26.7, 3.5, 27.8);
-    auto darkest = *std::min_element(text.begin(), text.end(), [](auto a, auto b) { return a[0] + a[1] + a[2] < b[0] + b[1] + b[2]; });
-    EXPECT_TRUE(near(darkest, {0, 0, 0})) << "black text over the scenery cloud";
+    auto brightest = *std::max_element(text.begin(), text.end(), [](auto a, auto b) { return a[0] + a[1] + a[2] < b[0] + b[1] + b[2]; });
+    EXPECT_TRUE(near(brightest, {255, 255, 255})) << "white text over the scenery cloud";
     EXPECT_TRUE(near(text.front(), {0, 0, 153})) << "the cloud over the backdrop all about it";
     clearPlay();
 }

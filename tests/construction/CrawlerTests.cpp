@@ -238,7 +238,7 @@ TEST_F(CrawlerTest, EachCrawlerIsDrawnWobblingAtItsPlaceSizeAndOpacityAndTheRing
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
-    crawlerList.sprite = crawlerList.selectorSprite = makeSpriteQuad(0);
+    crawlerList.sprite = crawlerList.selectorSprite = 0;
     struct Case {
         bool hidden, hovered;
         int width, height, level; // in pixels through (300, 400), and the red level there

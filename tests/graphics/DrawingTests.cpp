@@ -21,7 +21,7 @@ const Bytes redOverBlue = tgaFile(2, 1, 2, 24, {255, 0, 0, 0, 0, 255});
 
 unsigned spriteOf(const Bytes& picture)
 {
-    return makeSpriteQuad(loadTexture(writeTempFile("sprite.tga", picture).c_str()));
+    return loadTexture(writeTempFile("sprite.tga", picture).c_str());
 }
 
 unsigned greySprite(std::uint8_t level)
@@ -60,23 +60,26 @@ void startDrawing()
 }
 
 // Only pictures the GL can take make textures; the texture holds the decoded
-// picture, and its sprite shows it the right way up to the viewer it faces.
+// picture, and its sprite shows it the right way up to the viewer it faces,
+// even drawn over the bare square of a picture that would not load.
 TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteShowsThemUpright)
 {
     for (auto [name, isTga] : {std::pair{"a.tga", true}, {"A.TGA", true}, {"archive.old.tGa", true},
                                {"a.tga.bak", false}, {"a.tgax", false}, {"tga", false}})
         EXPECT_EQ(hasTgaExtension(name), isTga) << name;
     startDrawing();
-    // The last is well formed, but wider than any GL takes: refused, not drawn white.
+    // The last two are well formed, but wider or higher than any GL takes: refused, not drawn white.
     for (auto [name, picture, loads] :
          {std::tuple{"picture.TGA", redOverBlue, true}, {"picture.tga.bak", redOverBlue, false},
           {"grey.tga", tgaFile(3, 2, 1, 8, {1, 2}), false},
-          {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false}})
+          {"wide.tga", tgaFile(10, 32767, 2, 32, blackRuns(2 * 32767)), false},
+          {"high.tga", tgaFile(10, 2, 32767, 32, blackRuns(2 * 32767)), false}})
         EXPECT_EQ(loadTexture(writeTempFile(name, picture).c_str()) != 0, loads) << name;
     glEnable(GL_TEXTURE_2D);
     glTranslatef(0, 8, 0);
     glScalef(16, 16, 1);
-    glCallList(spriteOf(redOverBlue));
+    drawSpriteQuad(0);
+    drawSpriteQuad(spriteOf(redOverBlue));
     glDisable(GL_TEXTURE_2D);
     std::vector<std::uint8_t> red = readTestWindow(GL_RED);
     EXPECT_GT(redAt(red, 0, 12), 200) << "the top of the picture must be red";
@@ -89,8 +92,8 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
 {
     startDrawing();
     Stage& stage = Stage::instance();
-    stage.backgroundList = stage.cloudList = stage.titleList = greySprite(255);
-    stage.instructionsList = greySprite(128);
+    stage.backgroundTexture = stage.cloudTexture = stage.titleTexture = greySprite(255);
+    stage.instructionsTexture = greySprite(128);
     stage.setBounds(playingField);
     CloudBand::instance().sprite = greySprite(255);
     // What each draws: the left, bottom, right and top of a patch, and its level.
@@ -128,8 +131,8 @@ TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     startDrawing();
     Stage& stage = Stage::instance();
-    stage.backgroundList = greySprite(255);
-    stage.cloudList = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
+    stage.backgroundTexture = greySprite(255);
+    stage.cloudTexture = spriteOf(tgaFile(2, 4, 1, 32, {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     stage.setBounds(playingField);
     // Whether each cloud shows, a quarter of its width left (-1) or right (1) of its centre.
     auto cloudsSeen = [&stage](int side) {

@@ -1,4 +1,3 @@
-#include "graphics/SpriteQuad.h"
 #include "physics/Mass.h"
 #include "physics/Spring.h"
 #include "tests/physics/TestStructure.h"
@@ -107,8 +106,6 @@ TEST(StructureDraw, BallsAreBlackDiscsOfTheirDiameterAndSpringsStripsPreviewsHal
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     TestStructure structure;
-    structure.masses.sprite = makeSpriteQuad(0);
-    structure.springs.sprite = makeSpriteQuad(0);
     structure.addBall(-0.5f, 0)->hidden = true;
     Mass* a = structure.addBall(-0.5f, -0.5f);
     Mass* b = structure.addBall(0.5f, 0.5f);

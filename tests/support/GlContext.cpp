@@ -49,7 +49,7 @@ std::vector<float> drawingState()
 {
     std::vector<float> state;
     for (GLenum query : {GL_CURRENT_COLOR, GL_TEXTURE_2D, GL_BLEND, GL_ALPHA_TEST, GL_DEPTH_TEST, GL_LIGHTING,
-                         GL_CULL_FACE, GL_MATRIX_MODE, GL_MODELVIEW_MATRIX, GL_MODELVIEW_STACK_DEPTH, GL_LIST_BASE}) {
+                         GL_CULL_FACE, GL_MATRIX_MODE, GL_MODELVIEW_MATRIX, GL_MODELVIEW_STACK_DEPTH}) {
         float values[16] = {}; // room for the largest: the matrix
         glGetFloatv(query, values);
         state.insert(state.end(), std::begin(values), std::end(values));

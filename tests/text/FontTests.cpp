@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr unsigned glyphCount = 128; // codes 0 to 127
 constexpr float penX = 100;
 constexpr float penY = 600;
 constexpr float lineHeight = res::fontSize / 0.63f;
@@ -28,22 +27,13 @@ constexpr int fixedPointShift = 6; // FreeType's 26.6 fixed point
 using Picture = std::vector<std::uint8_t>; // the red channel, bottom row first
 using Box = std::array<float, 4>;          // left, bottom, right and top, in pixels
 
-// The font, made once; and lists that would fill the window and jump the pen
-// where codes 128 to 255 would land past the font's own lists.
+// The font, made once.
 Font& readyFont()
 {
     static Font& font = []() -> Font& {
         ensureGlContext();
         Font& made = Font::instance();
         made.init(res::fontFile, res::fontSize);
-        for (unsigned code = glyphCount; code < 2 * glyphCount; ++code) {
-            EXPECT_FALSE(glIsList(made.listBase + code)) << "the font made a list for code " << code;
-            glNewList(made.listBase + code, GL_COMPILE);
-            glDisable(GL_TEXTURE_2D);
-            glRectf(-testWindowSide, -testWindowSide, testWindowSide, testWindowSide);
-            glTranslatef(penX, 0, 0);
-            glEndList();
-        }
         return made;
     }();
     return font;
@@ -65,7 +55,6 @@ Picture printed(const char* text)
     glColor4f(1, 1, 1, 1);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
-    glListBase(penY);
     glMatrixMode(GL_PROJECTION);
     std::vector<float> before = drawingState();
     Font::instance().print("%s", text);
