@@ -42,7 +42,7 @@ void SoundBank::load()
     // The music first: the mixer sets up its MP3 decoder on the first MP3 it
     // opens, and two threads doing that at once lose a sound now and then.
     handles[musicIndex] = mixer.openLoopingStream(soundFileName(musicIndex).c_str());
-    sampleLoading_ = std::thread([this, &mixer] {
+    sampleLoading_.start([this, &mixer] {
         for (int index = 0; index < musicIndex; ++index)
             handles[index] = mixer.loadSample(soundFileName(index).c_str());
     });
@@ -50,8 +50,7 @@ void SoundBank::load()
 
 void SoundBank::finishLoading()
 {
-    if (sampleLoading_.joinable())
-        sampleLoading_.join();
+    sampleLoading_.finish();
 }
 
 void SoundBank::play(int index)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "audio/SampleLoading.h"
 #include "audio/SoundMixer.h"
 #include "res/ResourceFiles.h"
 
 #include <array>
 #include <string>
-#include <thread>
 
 // Sound indices: 0 to 15 squeaks, 16 to 28 win sounds, 29 the music.
 constexpr int firstWinSound = res::squeakCount;
@@ -23,8 +23,8 @@ public:
     static SoundBank& instance();
 
     // Opens the device and the music at once; the samples are decoded on a
-    // thread of their own meanwhile, so the game shows its title without
-    // waiting for them.
+    // thread of their own meanwhile where there are threads, so the game shows
+    // its title without waiting for them.
     void load();
     // Waits until every sample is decoded (play does that itself).
     void finishLoading();
@@ -36,5 +36,5 @@ public:
 private:
     SoundBank() = default;
 
-    std::thread sampleLoading_;
+    SampleLoading sampleLoading_;
 };

@@ -22,9 +22,11 @@ constexpr std::array<const char*, 8> images{backgroundImage, titleImage,  instru
                                             ballImage,       springImage, crawlerImage,      selectorImage};
 
 // Not read by the game: desktop menus show it, and the Windows build links the
-// icon file into the .exe for its window, the taskbar and the Start menu.
+// icon file into the .exe for its window, the taskbar and the Start menu. The
+// web build's page names the favicon, which browsers show in its tab.
 constexpr const char* iconImage = "./res/icons/vorlund.png";
 constexpr const char* windowsIcon = "./res/icons/vorlund.ico";
+constexpr const char* webIcon = "./res/icons/favicon.ico";
 
 constexpr const char* fontFile = "./res/fonts/Cookies.ttf";
 constexpr unsigned fontSize = 48;

@@ -144,8 +144,9 @@ void uploadGlyphTexture(unsigned texture, const GlyphImage& image)
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(image.width), static_cast<GLsizei>(image.height),
-                 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.texels.data());
+    // Stored as it is given: WebGL takes no other format.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, static_cast<GLsizei>(image.width),
+                 static_cast<GLsizei>(image.height), 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.texels.data());
 }
 
 GlyphQuad makeGlyph(FT_Face face, const char* fontFile, int code, unsigned texture)

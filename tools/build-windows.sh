@@ -19,66 +19,30 @@ jobs=${VORLUND_JOBS:-$(nproc)}
 toolchain=$top/tools/windows/mingw-w64.cmake
 mkdir -p "$out" "$cache"
 
-sourceVersion() {
-  apt-cache showsrc "$1" | awk '/^Version:/ { print $2 }' | sort -V | tail -n 1
+# The cross-compiler's toolchain, which looks for libraries only in roots.
+configureForWindows() {
+  local source=$1 build=$2 prefix=$3; shift 3
+  cmake -S "$source" -B "$build" -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DVORLUND_DEPENDENCY_ROOTS="$(rootList)" -DCMAKE_INSTALL_PREFIX="$prefix" "$@"
 }
-
-# Where a package's library is cached: its folder is named by its version.
-prefixOf() {
-  local version
-  version=$(sourceVersion "$1")
-  [[ -n $version ]] || { echo "no Debian source for $1: are deb-src entries enabled?" >&2; exit 1; }
-  echo "$cache/$1-$version"
-}
-
-roots=() # the install prefixes of the libraries a build may use
-# As CMake takes a list: separated by semicolons.
-rootList() { local IFS=';'; echo "${roots[*]}"; }
-
-# crossBuild <Debian source package> <CMake options...>: builds the package's
-# static library into its cached prefix unless it is there already, built with
-# the same options.
-crossBuild() {
-  local package=$1; shift
-  local prefix version
-  prefix=$(prefixOf "$package")
-  version=${prefix#"$cache/$package-"}
-  if [[ "$(cat "$prefix/.built" 2>/dev/null)" != "$*" ]]; then
-    echo "== Cross-building $package $version (cached in $prefix)"
-    local work
-    work=$(mktemp -d)
-    chown _apt "$work" 2>/dev/null || true # apt fetches as its own user where it can
-    (cd "$work" && apt-get source -qq --only-source "$package=$version" >/dev/null)
-    local source
-    source=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
-    rm -rf "$prefix"
-    cmake -S "$source" -B "$work/build" -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-      -DVORLUND_DEPENDENCY_ROOTS="$(rootList)" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF "$@" >"$work/configure.log" ||
-      { cat "$work/configure.log" >&2; exit 1; }
-    cmake --build "$work/build" -j "$jobs" >"$work/build.log" 2>&1 || { tail -n 50 "$work/build.log" >&2; exit 1; }
-    cmake --install "$work/build" >/dev/null
-    cp "$source/debian/copyright" "$prefix/copyright" # its licence ships with the game
-    echo "$*" >"$prefix/.built"
-    rm -rf "$work"
-  fi
-}
+configure=configureForWindows
+source tools/debian-libraries.sh
 
 # Configuring runs one check at a time, so freeglut and FreeType build on the
 # side while SDL2 configures; SDL2_mixer needs SDL2.
-crossBuild freeglut -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_STATIC_LIBS=ON \
+buildLibrary freeglut -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_STATIC_LIBS=ON \
   -DFREEGLUT_BUILD_DEMOS=OFF -DFREEGLUT_GLES=OFF &
 glut=$!
-crossBuild freetype -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+buildLibrary freetype -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
   -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON &
 freetype=$!
 # The game asks SDL for sound alone; the window, input and drawing are GLUT's.
 # (SDL's video stays: on Windows its core calls into it.)
-crossBuild libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_RENDER=OFF \
+buildLibrary libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_RENDER=OFF \
   -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF
 roots=("$(prefixOf libsdl2)")
 # MP3 through the decoder built into SDL2_mixer: no decoder library to ship.
-crossBuild libsdl2-mixer -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
+buildLibrary libsdl2-mixer -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
   -DSDL2MIXER_VORBIS=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF \
   -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF \
   -DSDL2MIXER_DEPS_SHARED=OFF

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libxtst-dev libxrandr-dev openbox desktop-file-utils
   lame fonts-comfortaa
   dpkg-dev lintian appstream
+  emscripten node-acorn chromium
 )
 
 missing=()
@@ -30,5 +31,5 @@ fi
 
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt-get -o DPkg::Lock::Timeout=900 update -qq
+apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -2,7 +2,8 @@
 # Builds Vorlund! twice, plain and with AddressSanitizer + UndefinedBehaviorSanitizer,
 # and runs the tests in both under a private Xvfb display; builds the Windows game,
 # its zip and its installer, and plays it under Wine; builds and checks the Debian
-# package; then fuzzes the picture reader.
+# package; fuzzes the picture reader; and, beside those two, builds the web game
+# and plays it in a headless chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -32,7 +33,18 @@ play_under_wine() {
 play_under_wine || { echo "Under Wine once more"; play_under_wine; }
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVORLUND_SANITIZE=ON
+# The web leg builds and plays on its own while the package is checked and the
+# fuzzer runs its fixed minute; its output follows theirs.
+webStart=$SECONDS
+tools/web/test-browser.sh >build/web-test.log 2>&1 &
+web=$!
 echo "== The Debian package, checked by lintian, appstreamcli and desktop-file-validate"
 tools/check-package.sh
 echo "== Fuzzing the picture reader for a minute"
 tools/fuzz.sh 60
+echo "== The web build played in chromium"
+webStatus=0
+wait $web || webStatus=$?
+cat build/web-test.log
+echo "The web build and its play took $((SECONDS - webStart)) s"
+exit $webStatus

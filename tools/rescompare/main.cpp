@@ -109,5 +109,6 @@ int main(int argc, char** argv)
     for (int size : res::smallIconSizes)
         same = compare(argv[1], argv[2], res::smallIconImage(size), describeNothing) && same;
     same = compare(argv[1], argv[2], res::windowsIcon, describeNothing) && same;
+    same = compare(argv[1], argv[2], res::webIcon, describeNothing) && same;
     return same ? 0 : 1;
 }

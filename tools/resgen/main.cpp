@@ -76,6 +76,8 @@ void makePictures(const std::filesystem::path& resources, const TextPainter& tex
         writePng(shrunk(icon, size, size), placeFor(resources, res::smallIconImage(size)).string());
     // The sizes Windows asks for: small and large icons, Explorer's views.
     writeIco(icon, {16, 24, 32, 48, 64, 256}, placeFor(resources, res::windowsIcon).string());
+    // A browser's tab, its bookmarks, and a high-density screen's tab.
+    writeIco(icon, {16, 32, 48}, placeFor(resources, res::webIcon).string());
 }
 
 }

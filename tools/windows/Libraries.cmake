@@ -14,14 +14,4 @@ find_package(GLUT REQUIRED)
 set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS FREEGLUT_STATIC)
 set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_LINK_LIBRARIES opengl32 glu32 gdi32 winmm)
 
-# SDL2_mixer's static build installs no pkg-config file, only its CMake package,
-# whose target neither links SDL2 nor gives the folder above its headers, from
-# which the game names them ("SDL2/SDL_mixer.h", as on Linux). Used this way,
-# SDL2's main is not swapped for SDL_main either.
-find_package(SDL2 CONFIG REQUIRED)
-find_package(SDL2_mixer CONFIG REQUIRED)
-find_path(VORLUND_SDL2_MIXER_INCLUDE_DIR NAMES SDL2/SDL_mixer.h REQUIRED)
-set_property(TARGET SDL2_mixer::SDL2_mixer-static APPEND PROPERTY
-             INTERFACE_INCLUDE_DIRECTORIES ${VORLUND_SDL2_MIXER_INCLUDE_DIR})
-set_property(TARGET SDL2_mixer::SDL2_mixer-static APPEND PROPERTY INTERFACE_LINK_LIBRARIES SDL2::SDL2-static)
-set(VORLUND_SOUND_LIBRARY SDL2_mixer::SDL2_mixer-static)
+include(${CMAKE_CURRENT_LIST_DIR}/../StaticSoundLibrary.cmake)
