@@ -17,6 +17,16 @@ bool hasTgaExtension(const char* fileName)
 
 namespace {
 
+// Every picture is drawn once across its quad, never tiled. WebGL repeats only
+// textures whose sides are powers of two, which the backdrop's are not, so in
+// the browser the pictures are clamped; the desktop keeps the wrap its picture
+// has always been drawn with.
+#ifdef __EMSCRIPTEN__
+constexpr GLint pictureWrap = GL_CLAMP_TO_EDGE;
+#else
+constexpr GLint pictureWrap = GL_REPEAT;
+#endif
+
 // Whether the GL can make a texture of this size at all: one it cannot take
 // would be left incomplete and draw as a white square. Every GL, WebGL's too,
 // tells its largest side; proxy textures, which would ask about the very
@@ -57,11 +67,8 @@ unsigned loadTexture(const char* fileName)
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    // Every picture is drawn once across its quad, never tiled; clamped, the
-    // edges do not blend with the opposite ones, and WebGL takes the
-    // backdrop's sides, which are not powers of two.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, pictureWrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, pictureWrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
