@@ -34,9 +34,6 @@ logs=$build/mutate-logs
 
 export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-# The building soak plays from a fresh seed on every run unless given one; a
-# fixed seed makes a mutant's result the same from one run to the next.
-export VORLUND_SOAK_SEED=${VORLUND_SOAK_SEED:-1}
 # Bash 5.2 would put the matched text in place of a '&' in a replacement.
 shopt -u patsub_replacement 2>/dev/null || true
 
