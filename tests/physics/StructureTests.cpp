@@ -24,19 +24,6 @@ Pair nearestTwo(const MassList& masses, float x, float y)
 constexpr float sixtieth = 1.0f / 60.0f;
 constexpr int tenSecondsAtSixty = 600;
 
-// A ball hung from a grounded one by a spring, then pulled 6 cm past its rest
-// length without the spring being measured: gentle enough that no
-// acceleration reaches the clamp, so every slice's geometry shows.
-void hangStretched(TestStructure& structure)
-{
-    Mass* anchor = structure.addBall(0, 2);
-    anchor->grounded = true;
-    Mass* hanging = structure.addBall(0.6f, 2.8f);
-    structure.addSpring(anchor, hanging);
-    hanging->setX(0.636f);
-    hanging->setY(2.848f);
-}
-
 }
 
 TEST(MassList, NearestTwoRanksActiveBallsByDistanceThenListOrder)
@@ -142,25 +129,6 @@ TEST(StructureStep, FramesUpToASixtiethAreOneStepLongerOnesAreSliced)
         EXPECT_EQ(sliceFrame(c.frameTime).count, c.count) << c.frameTime;
         EXPECT_FLOAT_EQ(sliceFrame(c.frameTime).sliceTime, c.sliceTime) << c.frameTime;
     }
-}
-
-TEST(StructureStep, EverySliceMeasuresTheSpringsBeforeTheyPush)
-{
-    TestStructure sliced;
-    TestStructure byHand;
-    hangStretched(sliced);
-    hangStretched(byHand);
-    stepStructure(sliced.masses, sliced.springs, 0.05f);
-    for (int slice = 0; slice < 3; ++slice) {
-        byHand.springs.at(0)->measure();
-        byHand.masses.clearForces();
-        byHand.springs.applyForces(0.05f / 3);
-        byHand.masses.advance(0.05f / 3, byHand.springs);
-    }
-    const Mass& ball = *sliced.masses.at(1);
-    const Mass& expected = *byHand.masses.at(1);
-    EXPECT_TRUE(ball.x == expected.x && ball.y == expected.y) << ball.x << " " << ball.y;
-    EXPECT_TRUE(ball.velocityX == expected.velocityX && ball.velocityY == expected.velocityY);
 }
 
 // Standing as it stands when stepped at 60 frames a second: the two lower
