@@ -25,8 +25,9 @@ build=${1:-build/mut}
 filter=${2:-}
 table=tools/mutants.txt
 # Left out: the check of res/ against the generator and the desktop install
-# check, which hold no game rule and are no build targets of their own.
-skipped='vorlund_res_regeneration|vorlund_install'
+# check, which hold no game rule, and the runs on desktops of their own, which
+# play the end-to-end program again: none is a build target of its own.
+skipped='vorlund_res_regeneration|vorlund_install|vorlund_desktop_'
 [[ ${VORLUND_MUTATE_E2E:-1} == 0 ]] && skipped+='|vorlund_e2e_tests'
 sanitize=${VORLUND_MUTATE_SANITIZE:-1}
 sanbuild=$build-san
