@@ -21,6 +21,20 @@ Pair nearestTwo(const MassList& masses, float x, float y)
     return found;
 }
 
+Mass ballAt(float x, float y)
+{
+    Mass ball;
+    ball.setX(x);
+    ball.setY(y);
+    return ball;
+}
+
+struct TwoBalls {
+    TwoBalls(float ax, float ay, float bx, float by) : a(ballAt(ax, ay)), b(ballAt(bx, by)) { spring.attach(&a, &b); }
+    Mass a, b;
+    Spring spring;
+};
+
 constexpr float sixtieth = 1.0f / 60.0f;
 constexpr int tenSecondsAtSixty = 600;
 
@@ -154,5 +168,71 @@ TEST(StructureStep, TheStartingStructureStandsAtSixtyAtTenFramesASecondAndAfterA
             EXPECT_NEAR(structure.masses.at(i)->x, places[i][0], 0.02f) << "ball " << i;
             EXPECT_NEAR(structure.masses.at(i)->y, places[i][1], 0.02f) << "ball " << i;
         }
+    }
+}
+
+TEST(Mass, IntegratesGravityAndDragClampedPerAxisUnlessHeldStillAndCopiesMassPlaceAndSpeed)
+{
+    struct Case {
+        const char* what;
+        float mass, forceX, forceY, dt;
+        float x, y, velocityX, velocityY;
+    };
+    for (const Case& c : {Case{"free fall", 0.25f, 0, 0, 0.1f, 0, 9.95095f, 0, -0.981f},
+                          Case{"gravity alone ignores the mass", 3, 0, 0, 0.1f, 0, 9.95095f, 0, -0.981f},
+                          Case{"clamped to 45 per axis", 0.25f, 20, -20, 0.1f, 0.225f, 9.775f, 4.5f, -4.5f}}) {
+        Mass ball = ballAt(0, 10);
+        ball.mass = c.mass;
+        ball.forceX = c.forceX;
+        ball.forceY = c.forceY;
+        ball.update(c.dt);
+        EXPECT_FLOAT_EQ(ball.x, c.x) << c.what;
+        EXPECT_FLOAT_EQ(ball.y, c.y) << c.what;
+        EXPECT_FLOAT_EQ(ball.velocityX, c.velocityX) << c.what;
+        EXPECT_FLOAT_EQ(ball.velocityY, c.velocityY) << c.what;
+    }
+    for (int flag = 0; flag < 3; ++flag) {
+        Mass ball = ballAt(1, 5);
+        ball.grounded = flag == 0;
+        ball.hidden = flag == 1;
+        ball.active = flag != 2;
+        ball.update(0.1f);
+        EXPECT_TRUE(ball.y == 5 && ball.velocityY == 0 && ball.forceY == 0) << "flag " << flag;
+    }
+    Mass crawler = ballAt(3, 4);
+    crawler.mass = 0.3f;
+    crawler.radius = 9;
+    crawler.velocityX = -1;
+    Mass ball;
+    ball.copyFrom(crawler);
+    EXPECT_FLOAT_EQ(ball.radius, 0.2355207f) << "the radius of its new mass";
+    EXPECT_TRUE(ball.mass == 0.3f && ball.x == 3 && ball.y == 4 && ball.velocityX == -1);
+}
+
+TEST(Spring, PushesByHookeAndBrakesTheWholeRelativeVelocityUnlessAPreviewOrRejected)
+{
+    struct Case {
+        const char* what;
+        float bx, by, restLength, aVelocityX, aVelocityY, forceX, forceY;
+        bool active = true, rejected = false;
+    };
+    for (const Case& c : {Case{"stretched to twice its rest length", 2, 0, 1, 0, 0, 100, 0},
+                          Case{"compressed along y", 0, 2, 3, 0, 0, 0, -100},
+                          Case{"at rest length, moving apart", 1, 0, 1, 1, 0, -1.55f, 0},
+                          Case{"at rest length, moving sideways", 1, 0, 1, 0, 1, 0, -1.55f},
+                          Case{"coincident ends only damp", 0, 0, 1, 2, 0, -3.1f, 0},
+                          Case{"a preview pushes nothing", 2, 0, 1, 1, 0, 0, 0, false},
+                          Case{"nor does a rejected spring", 2, 0, 1, 1, 0, 0, 0, true, true}}) {
+        TwoBalls pair(0, 0, c.bx, c.by);
+        pair.spring.restLength = c.restLength;
+        pair.spring.active = c.active;
+        pair.spring.rejected = c.rejected;
+        pair.a.velocityX = c.aVelocityX + 5; // moving together with b cancels out
+        pair.a.velocityY = c.aVelocityY;
+        pair.b.velocityX = 5;
+        pair.spring.update(0.1f);
+        EXPECT_FLOAT_EQ(pair.a.forceX, c.forceX) << c.what;
+        EXPECT_FLOAT_EQ(pair.a.forceY, c.forceY) << c.what;
+        EXPECT_TRUE(pair.b.forceX == -pair.a.forceX && pair.b.forceY == -pair.a.forceY) << c.what;
     }
 }
