@@ -230,13 +230,7 @@ TEST_F(CrawlerTest, AHundredStartHighOverTheMiddleOfTheFieldEachSizedByItsMass)
 // the ring: how wide and high each shows about its place, and how bright.
 TEST_F(CrawlerTest, EachCrawlerIsDrawnWobblingAtItsPlaceSizeAndOpacityAndTheRingOverTheHoveredOne)
 {
-    ensureGlContext();
-    glViewport(0, 0, testWindowSide, testWindowSide);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, testWindowSide / 100.0, 0, testWindowSide / 100.0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    viewSquare(0, 0, testWindowSide / 100.0);
     glDisable(GL_DEPTH_TEST);
     crawlerList.sprite = crawlerList.selectorSprite = makeSpriteQuad(0);
     struct Case {

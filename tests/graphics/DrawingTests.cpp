@@ -44,13 +44,8 @@ int redAt(const std::vector<std::uint8_t>& red, double x, double y)
 // Draws as the game does, in white, back faces culled and depth tested, on black.
 void startDrawing()
 {
-    ensureGlContext();
+    viewSquare(viewLeft, viewBottom, viewSide);
     glColor4f(1, 1, 1, 1);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(viewLeft, viewLeft + viewSide, viewBottom, viewBottom + viewSide, -viewSide, viewSide);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);

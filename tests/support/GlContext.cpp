@@ -38,6 +38,17 @@ void ensureGlContext()
         glutMainLoopEvent();
 }
 
+void viewSquare(double left, double bottom, double side)
+{
+    ensureGlContext();
+    glViewport(0, 0, testWindowSide, testWindowSide);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(left, left + side, bottom, bottom + side, -side, side);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 std::vector<std::uint8_t> readTestWindow(unsigned component)
 {
     std::vector<std::uint8_t> pixels(testWindowSide * testWindowSide);
