@@ -85,12 +85,27 @@ bool near(std::array<std::uint8_t, 3> seen, std::array<int, 3> expected)
 
 }
 
-// The game as the entry sets it up, then one frame of play.
-TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
+// The game as the entry sets it up, at the starting camera whatever the pointer tests left, in play, no crawler
+// falling into view however long the first frame; then one frame of play.
+class PlayFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureGlContext();
+        Game::instance().setup();
+        View::instance() = View();
+        View::instance().reshape(testWindowSide, testWindowSide);
+        gameState = Play;
+        for (std::size_t i = 0; i < crawlerList.size(); ++i) {
+            ASSERT_EQ(crawlerList.at(i)->sprite, crawlerList.sprite) << "every crawler draws with the list's sprite";
+            crawlerList.at(i)->setY(1000);
+        }
+    }
+    void TearDown() override { clearPlay(); }
+};
+
+TEST_F(PlayFrame, StepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
 {
-    ensureGlContext();
-    Game::instance().setup();
-    View::instance() = View(); // the starting camera, whatever the pointer tests left
     // Any size is taken: the view fills the largest centred square, GL counting rows from the bottom.
     for (auto [width, height, viewport] : {std::tuple{1920, 1080, std::array{420, 0, 1080, 1080}},
                                            std::tuple{1000, 1601, std::array{0, 301, 1000, 1000}}}) {
@@ -99,10 +114,9 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
         glGetIntegerv(GL_VIEWPORT, set.data());
         EXPECT_EQ(set, viewport) << width << "x" << height;
     }
-    View::instance().reshape(800, 800);
+    View::instance().reshape(testWindowSide, testWindowSide);
     View::instance().edgeScroll(0, 400, false);
     MessageBoard::instance().post(0, 5, "hello");
-    gameState = Play;
     for (std::size_t i = 0; i < massList.size(); ++i)
         massList.at(i)->sprite = paintedSprite(1, 0, 0);
     for (std::size_t i = 0; i < springList.size(); ++i)
@@ -115,8 +129,6 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     held.state = Held;
     held.copyFrom(left);
     held.sprite = paintedSprite(0, 0, 1);
-    for (std::size_t i = 1; i < crawlerList.size(); ++i) // however long the first frame, none falls into view
-        crawlerList.at(i)->setY(1000);
     Crawler& falling = *crawlerList.at(1);
     massList.at(3)->setX(9); // past the right side: it becomes a crawler
     float lowerY = lower.y;
@@ -132,7 +144,6 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     EXPECT_GT(MessageBoard::instance().messages.back().time, 0) << "the messages were advanced";
     EXPECT_EQ(shownAt(right), (std::array<std::uint8_t, 3>{255, 0, 0})) << "a ball covers its springs' ends";
     EXPECT_EQ(shownAt(left), (std::array<std::uint8_t, 3>{0, 0, 255})) << "a crawler covers the ball";
-    clearPlay();
 }
 
 // The crawlers move in the structure's slices, and a stall simulates no more than
@@ -174,18 +185,9 @@ TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)
 // At the top of the world, with half see-through sprites: the cloud band over
 // a ball and a crawler, the nearest scenery cloud over the band, and the
 // messages over everything, the scenery included.
-TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTheMessagesOverAll)
+TEST_F(PlayFrame, DrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTheMessagesOverAll)
 {
-    ensureGlContext();
-    Game::instance().setup();
-    View::instance() = View();
-    View::instance().reshape(testWindowSide, testWindowSide);
     View::instance().move(0, -20, 0); // looking at 25 m, the band's height
-    gameState = Play;
-    for (std::size_t i = 0; i < crawlerList.size(); ++i) {
-        ASSERT_EQ(crawlerList.at(i)->sprite, crawlerList.sprite) << "every crawler draws with the list's sprite";
-        crawlerList.at(i)->setY(1000);
-    }
     Stage& stage = Stage::instance();
     stage.backgroundList = paintedSprite(0, 0, 0.2f);
     for (SceneryCloud& cloud : stage.scenery)
@@ -212,5 +214,4 @@ TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTh
     auto darkest = *std::min_element(text.begin(), text.end(), [](auto a, auto b) { return a[0] + a[1] + a[2] < b[0] + b[1] + b[2]; });
     EXPECT_TRUE(near(darkest, {0, 0, 0})) << "black text over the scenery cloud";
     EXPECT_TRUE(near(text.front(), {0, 0, 153})) << "the cloud over the backdrop all about it";
-    clearPlay();
 }

@@ -96,12 +96,7 @@ TEST_F(Placement, TriangleSpringsReachThreeMetersAndBeyondThemTheCrawlerDropsBac
 // A press shows at once what a release would build, with no move between.
 TEST_F(Placement, APressAndAReleaseWithoutAMoveBuildWhatThePressShowed)
 {
-    struct Case {
-        bool joined;
-        float x, y;
-        std::size_t balls, springs;
-        const char* what;
-    };
+    struct Case { bool joined; float x, y; std::size_t balls, springs; const char* what; };
     for (Case c : {Case{true, 0, 2, 3, 3, "a ball 2 m from each"}, Case{true, 0, 8, 2, 1, "6.3 m off: dropped"},
                    Case{false, 0, 3, 2, 1, "a bridge"}}) {
         clearPlay();

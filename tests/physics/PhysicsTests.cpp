@@ -132,11 +132,7 @@ TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
 
 TEST(StructureStep, FramesUpToASixtiethAreOneStepLongerOnesAreSliced)
 {
-    struct Case {
-        float frameTime;
-        int count;
-        float sliceTime;
-    };
+    struct Case { float frameTime; int count; float sliceTime; };
     for (Case c : {Case{0, 1, 0}, Case{0.016f, 1, 0.016f}, Case{sixtieth, 1, sixtieth}, Case{0.017f, 2, 0.0085f},
                    Case{0.1f, 6, 0.1f / 6}, Case{8 * sixtieth, 8, sixtieth}, Case{0.14f, 8, sixtieth},
                    Case{30, 8, sixtieth}}) {
@@ -149,10 +145,7 @@ TEST(StructureStep, FramesUpToASixtiethAreOneStepLongerOnesAreSliced)
 // balls grounded 4 m apart, the two upper ones about two meters above them.
 TEST(StructureStep, TheStartingStructureStandsAtSixtyAtTenFramesASecondAndAfterAStallAllocatingNothing)
 {
-    struct Run {
-        float frameTime;
-        int frames;
-    };
+    struct Run { float frameTime; int frames; };
     constexpr float places[4][2] = {{-2, 0.215f}, {-1, 2.193f}, {1, 2.193f}, {2, 0.215f}};
     // Half a second in it is still falling; one half-second step from there
     // would carry all four balls through the ground.
@@ -173,11 +166,7 @@ TEST(StructureStep, TheStartingStructureStandsAtSixtyAtTenFramesASecondAndAfterA
 
 TEST(Mass, IntegratesGravityAndDragClampedPerAxisUnlessHeldStillAndCopiesMassPlaceAndSpeed)
 {
-    struct Case {
-        const char* what;
-        float mass, forceX, forceY, dt;
-        float x, y, velocityX, velocityY;
-    };
+    struct Case { const char* what; float mass, forceX, forceY, dt; float x, y, velocityX, velocityY; };
     for (const Case& c : {Case{"free fall", 0.25f, 0, 0, 0.1f, 0, 9.95095f, 0, -0.981f},
                           Case{"gravity alone ignores the mass", 3, 0, 0, 0.1f, 0, 9.95095f, 0, -0.981f},
                           Case{"clamped to 45 per axis", 0.25f, 20, -20, 0.1f, 0.225f, 9.775f, 4.5f, -4.5f}}) {
