@@ -55,12 +55,9 @@ SoundBank& loadedBank()
 
 }
 
-TEST(SoundMixer, MixesAtTheGamesRateInBuffersShortEnoughForASqueakToFollowAClick)
+TEST(SoundMixer, MixesInBuffersShortEnoughForASqueakToFollowAClickAndLeavesTheSignalsAlone)
 {
     loadedBank();
-    std::tuple<int, Uint16, int> output;
-    ASSERT_EQ(Mix_QuerySpec(&std::get<0>(output), &std::get<1>(output), &std::get<2>(output)), 1);
-    EXPECT_EQ(output, std::make_tuple(res::mixRate, Uint16{AUDIO_S16SYS}, 2));
     EXPECT_TRUE(waitFor([] { return largestMixBytes > 0; })) << "never mixed";
     EXPECT_LE(largestMixBytes / bytesPerFrame, latestStartFrames);
     // Caught, they would not stop the game. Ignored is as it was handed down (a
