@@ -57,15 +57,21 @@ Window namedGameWindow(Window parent)
     return found;
 }
 
+// The window's inside in its own pixels, nothing once it is gone.
+std::pair<int, int> sizeOf(Window window)
+{
+    XWindowAttributes at{};
+    XGetWindowAttributes(display(), window, &at);
+    return {at.width, at.height};
+}
+
 // The largest centred square of the window, where the game draws its view.
 struct Square { int left, top, side; };
 Square squareOf(Window window)
 {
-    XWindowAttributes at{};
-    if (XGetWindowAttributes(display(), window, &at) == 0)
-        return {0, 0, 0};
-    int side = std::min(at.width, at.height);
-    return {(at.width - side) / 2, (at.height - side) / 2, side};
+    auto [width, height] = sizeOf(window);
+    int side = std::min(width, height);
+    return {(width - side) / 2, (height - side) / 2, side};
 }
 
 // Where the picture's pixel (centre) lies in the square's pixels.
@@ -220,16 +226,6 @@ double GameTest::cpuSeconds() const
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-GameTest::Rectangle GameTest::windowOnScreen() const
-{
-    XWindowAttributes at{};
-    Window child = 0;
-    int x = 0, y = 0;
-    XGetWindowAttributes(display(), window, &at);
-    XTranslateCoordinates(display(), window, root(), 0, 0, &x, &y, &child);
-    return {x, y, at.width, at.height};
-}
-
 GameTest::Rectangle GameTest::screen() const
 {
     return {0, 0, DisplayWidth(display(), DefaultScreen(display())), DisplayHeight(display(), DefaultScreen(display()))};
@@ -238,7 +234,7 @@ GameTest::Rectangle GameTest::screen() const
 bool GameTest::resizesTo(int width, int height) const
 {
     XResizeWindow(display(), window, static_cast<unsigned>(width), static_cast<unsigned>(height));
-    return eventually([&] { return windowOnScreen().width == width && windowOnScreen().height == height; });
+    return eventually([&] { return sizeOf(window) == std::pair{width, height}; });
 }
 
 bool GameTest::windowManagerRuns() const // it owns the screen's manager selection
@@ -283,12 +279,12 @@ Picture GameTest::grab() const
 bool GameTest::marginsAreBlack() const
 {
     Square square = squareOf(window);
-    Rectangle inside = windowOnScreen();
-    XImage* image = XGetImage(display(), window, 0, 0, static_cast<unsigned>(inside.width),
-                              static_cast<unsigned>(inside.height), AllPlanes, ZPixmap);
+    auto [width, height] = sizeOf(window);
+    XImage* image = XGetImage(display(), window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                              AllPlanes, ZPixmap);
     bool black = image != nullptr;
-    for (int y = 0; black && y < inside.height; ++y)
-        for (int x = 0; black && x < inside.width; ++x)
+    for (int y = 0; black && y < height; ++y)
+        for (int x = 0; black && x < width; ++x)
             black = (x >= square.left && x < square.left + square.side && y >= square.top &&
                      y < square.top + square.side) || (XGetPixel(image, x, y) & 0xffffff) == 0;
     if (image != nullptr)

@@ -59,9 +59,7 @@ protected:
     long residentKilobytes() const;
     double cpuSeconds() const;
 
-    // In screen pixels: where the window's inside is on the screen, and the screen itself.
-    struct Rectangle { int x, y, width, height; };
-    Rectangle windowOnScreen() const;
+    struct Rectangle { int x, y, width, height; }; // in screen pixels
     Rectangle screen() const;
     bool resizesTo(int width, int height) const;
     bool windowManagerRuns() const;

@@ -14,7 +14,6 @@
 #include "text/MessageBoard.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,22 +39,13 @@ unsigned paintedSprite(float red, float green, float blue, float alpha = 1)
     return list;
 }
 
-// Where the world point shows in the window, through the camera as it now is
-// and whatever viewport the window was given.
+// Where the world point shows in the square window through the camera as it now is, rows from the bottom.
 std::array<int, 2> pixelOf(double x, double y)
 {
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glPushMatrix();
-    View::instance().apply();
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glPopMatrix();
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    GLdouble window[3];
-    gluProject(x, y, 0, model, projection, viewport, &window[0], &window[1], &window[2]);
-    return {static_cast<int>(window[0]), static_cast<int>(window[1])};
+    const View& view = View::instance();
+    double pixelsPerMeter = testWindowSide / 2 / view.halfExtent();
+    return {static_cast<int>(std::lround((x + view.offsetX()) * pixelsPerMeter)) + testWindowSide / 2,
+            static_cast<int>(std::lround((y + view.offsetY()) * pixelsPerMeter)) + testWindowSide / 2};
 }
 
 // The colours shown over the world rectangle from (left, bottom) to (right, top).
