@@ -43,9 +43,13 @@ TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndANewHeigh
     EXPECT_EQ(massList.size(), 4u);
     EXPECT_EQ(MessageBoard::instance().messages.size(), 1u);
 
-    for (int drop = 0; drop < 100; ++drop) { // enough draws to reach both ends of each range
+    // Enough draws to reach both ends of each range. A press shows at once what a release would build: no move
+    // between is needed.
+    for (int drop = 0; drop < 100; ++drop) {
         Mix_HaltChannel(-1);
-        drag(0, 5, 0, 3);
+        addCrawler(0, 3, Walking);
+        moveTo(0, 3);
+        press();
         std::vector<int> squeak = soundsPlaying();
         ASSERT_TRUE(squeak.size() == 1 && squeak[0] < firstWinSound) << drop;
         release();
@@ -91,30 +95,6 @@ TEST_F(Placement, TriangleSpringsReachThreeMetersAndBeyondThemTheCrawlerDropsBac
     release();
     EXPECT_TRUE(crawler->state == Falling && crawler->active && crawler->x == 1 && crawler->velocityY == -1);
     EXPECT_EQ(springList.size(), 1u) << "both previews are gone";
-}
-
-// A press shows at once what a release would build, with no move between.
-TEST_F(Placement, APressAndAReleaseWithoutAMoveBuildWhatThePressShowed)
-{
-    struct Case { bool joined; float x, y; std::size_t balls, springs; const char* what; };
-    for (Case c : {Case{true, 0, 2, 3, 3, "a ball 2 m from each"}, Case{true, 0, 8, 2, 1, "6.3 m off: dropped"},
-                   Case{false, 0, 3, 2, 1, "a bridge"}}) {
-        clearPlay();
-        Mass* left = addBall(-2, 2);
-        Mass* right = addBall(2, 2);
-        if (c.joined)
-            join(left, right);
-        Crawler* crawler = addCrawler(c.x, c.y + 0.5f, Walking);
-        moveTo(c.x, c.y);
-        press();
-        EXPECT_TRUE(heldCrawler == crawler && crawler->x == c.x && crawler->y == c.y) << c.what << ": to the pointer";
-        release();
-        EXPECT_TRUE(massList.size() == c.balls && springList.size() == c.springs) << c.what;
-        EXPECT_EQ(crawlerList.size(), c.balls == 2 && c.joined ? 1u : 0u) << c.what;
-        if (c.balls == 3) {
-            EXPECT_TRUE(massList.at(2)->x == c.x && massList.at(2)->y == c.y && springList.at(2)->restLength == 2);
-        }
-    }
 }
 
 TEST_F(Placement, HoverReachesExactly55CentimetersAndThePointerIsHeldInsideTheStage)
