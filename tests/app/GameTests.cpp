@@ -154,9 +154,8 @@ TEST_F(PlayFrame, StepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     EXPECT_EQ(shownAt(left), (std::array<std::uint8_t, 3>{0, 0, 255})) << "a crawler covers the ball";
 }
 
-// The crawlers move in the structure's slices, and a stall simulates no more than
-// the slices' cap: the camera and the messages age by the same time. Stepped by
-// a whole minute, landed crawlers slid 25 m out along the ground.
+// The crawlers move in the structure's slices, and a stall simulates no more than the slices' cap: the camera and the
+// messages age by the same time. Stepped by a whole minute, landed crawlers slid 25 m out along the ground.
 class LongFrames : public PlayWorld {};
 
 TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)
@@ -190,9 +189,8 @@ TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)
     clearPlay();
 }
 
-// At the top of the world, with half see-through sprites: the cloud band over
-// a ball and a crawler, the nearest scenery cloud over the band, and the
-// messages over everything, the scenery included.
+// At the top of the world, with half see-through sprites: the cloud band over a ball and a crawler, the nearest scenery
+// cloud over the band, and the messages over everything, the scenery included.
 TEST_F(PlayFrame, DrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTheMessagesOverAll)
 {
     View::instance().move(0, -20, 0); // looking at 25 m, the band's height

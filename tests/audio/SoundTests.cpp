@@ -16,9 +16,8 @@
 
 namespace {
 
-// The mixer runs on its own thread, late on a loaded machine: a test waits for
-// what it checks, up to a bound far beyond any sound here, rather than
-// sleeping for a guess. Says whether it came.
+// The mixer runs on its own thread, late on a loaded machine: a test waits for what it checks, up to a bound far beyond
+// any sound here, rather than sleeping for a guess. Says whether it came.
 template <typename Condition>
 bool waitFor(Condition holds)
 {

@@ -16,9 +16,8 @@
 // Empties the game's lists and lets go of whatever the player held.
 void clearPlay();
 
-// The game's own lists and placement, wired as play wires them (without
-// sprites), empty at the start of each test and emptied again after it, with
-// the sound bank loaded and rand seeded the same every time.
+// The game's own lists and placement, wired as play wires them (without sprites), empty at the start of each test and
+// emptied again after it, with the sound bank loaded and rand seeded the same every time.
 class PlayWorld : public ::testing::Test {
 protected:
     static void SetUpTestSuite();

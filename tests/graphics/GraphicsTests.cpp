@@ -147,10 +147,9 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
     }
 }
 
-// Translucent clouds, clear on their left and white on their right, drawn on
-// black; then white over them, first the backdrop, then the structure's plane.
-// The backdrop shows through the clear halves (clear texels write no depth)
-// but covers no cloud; the plane then covers the two clouds between the two.
+// Translucent clouds, clear on their left and white on their right, drawn on black; then white over them, first the
+// backdrop, then the structure's plane. The backdrop shows through the clear halves (clear texels write no depth) but
+// covers no cloud; the plane then covers the two clouds between the two.
 TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     startDrawing();
@@ -207,9 +206,8 @@ TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
     }
 }
 
-// Refused by what load returns, so an overrun fails in every build, not only
-// under the address sanitizer; the largest picture we take is 4096 pixels square.
-// Each refusal says why, and anything but a regular file is refused unopened.
+// Refused by what load returns, so an overrun fails in every build, not only under the address sanitizer; the largest
+// picture we take is 4096 pixels square. Each refusal says why, and anything but a regular file is refused unopened.
 TEST(TgaImage, RefusesMalformedFilesAndSpecialFilesWithoutReadingOrWritingPastABufferSayingWhy)
 {
     Bytes largest = tgaFile(10, 4096, 4096, 32, blackRuns(4096 * 4096));

@@ -40,9 +40,8 @@ std::string withShrunkEm()
 
 }
 
-// 3 x 2 coverage bytes, rows padded to 4 as FreeType may pad them, land in a
-// 4 x 2 texture, luminance and alpha both the coverage, the rest clear. An
-// empty or unsound bitmap is one clear texel.
+// 3 x 2 coverage bytes, rows padded to 4 as FreeType may pad them, land in a 4 x 2 texture, luminance and alpha both
+// the coverage, the rest clear. An empty or unsound bitmap is one clear texel.
 TEST(GlyphImage, LaysTheBitmapTopLeftRowByRowInATextureOfPowerOfTwoSides)
 {
     const std::uint8_t bitmap[] = {1, 2, 3, 0xEE, 4, 5, 6, 0xEE};
@@ -103,9 +102,8 @@ TEST(Font, RefusesAFileItCannotUseSayingWhichWhereAndWhy)
             "the glyph of character 1 is over 4 ems large");
 }
 
-// Each advance draws from the time the phase had reached before it, and a
-// phase ends on the first advance whose time has reached its length. A
-// holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
+// Each advance draws from the time the phase had reached before it, and a phase ends on the first advance whose time
+// has reached its length. A holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
 TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
 {
     // Advances: the time, then the phase, scale, opacity and angle after it.
@@ -127,9 +125,8 @@ TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
     }
 }
 
-// The first message grows, holds and fades through three updates; the fourth
-// removes it alone, the others keeping their order. A text is cut at 255
-// characters, and a null one is empty.
+// The first message grows, holds and fades through three updates; the fourth removes it alone, the others keeping their
+// order. A text is cut at 255 characters, and a null one is empty.
 TEST(MessageBoard, KeepsMessagesInPostingOrderUntilTheUpdateThatFinishesEach)
 {
     MessageBoard board;
