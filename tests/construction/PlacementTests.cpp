@@ -43,13 +43,9 @@ TEST_F(Placement, ADropNextToTwoJoinedBallsBuildsABallWithTwoSpringsAndANewHeigh
     EXPECT_EQ(massList.size(), 4u);
     EXPECT_EQ(MessageBoard::instance().messages.size(), 1u);
 
-    // Enough draws to reach both ends of each range. A press shows at once what a release would build: no move
-    // between is needed.
-    for (int drop = 0; drop < 100; ++drop) {
+    for (int drop = 0; drop < 100; ++drop) { // enough draws to reach both ends of each range
         Mix_HaltChannel(-1);
-        addCrawler(0, 3, Walking);
-        moveTo(0, 3);
-        press();
+        drag(0, 5, 0, 3);
         std::vector<int> squeak = soundsPlaying();
         ASSERT_TRUE(squeak.size() == 1 && squeak[0] < firstWinSound) << drop;
         release();
@@ -84,7 +80,10 @@ TEST_F(Placement, BetweenTwoBallsNotYetJoinedTheCrawlerBecomesABridgeOfUpToSixMe
 TEST_F(Placement, TriangleSpringsReachThreeMetersAndBeyondThemTheCrawlerDropsBackIntoPlay)
 {
     join(addBall(-2, 0.5f), addBall(-2, 6.5f));
-    Crawler* crawler = drag(0, 4, 1, 3.5f);
+    Crawler* crawler = addCrawler(1, 3.8f, Walking);
+    moveTo(1, 3.5f);
+    press();
+    EXPECT_TRUE(crawler->y == 3.5f && previewA->rejected && previewB->rejected) << "the press alone previews";
     const float cases[][3] = {{-2, 3.5f, 0}, {-2, 3.4f, 1}, {-2, 3.6f, 1}, {1, 3.5f, 1}}; // where, rejected
     for (const auto& c : cases) {
         moveTo(c[0], c[1]);
