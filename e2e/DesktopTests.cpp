@@ -46,6 +46,18 @@ protected:
 
 }
 
+// The window opens wholly inside the work area the window manager leaves, the view in the largest square of it
+// with black beside it; closed from its frame, the game ends well.
+TEST_F(OnADesktop, OpensWhollyOnTheScreenWithTheViewInTheLargestSquare)
+{
+    ASSERT_TRUE(start());
+    play();
+    movePointer(centre, centre);
+    EXPECT_TRUE(eventually([this] { return whollyOnScreen(); }, patience)); // once the window manager settles it
+    EXPECT_TRUE(showsCamera(startingCamera, patience));
+    EXPECT_TRUE(eventually([this] { return marginsAreBlack(); }, patience));
+}
+
 // Minimised, the game draws nothing and so uses next to no processor; restored, its world has not played the time
 // away at once, so no crawler was thrown out of the field.
 TEST_F(OnADesktop, MinimisedItRestsAndRestoredNoCrawlerHasLeftTheField)

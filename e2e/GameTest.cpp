@@ -231,6 +231,16 @@ GameTest::Rectangle GameTest::screen() const
     return {0, 0, DisplayWidth(display(), DefaultScreen(display())), DisplayHeight(display(), DefaultScreen(display()))};
 }
 
+bool GameTest::whollyOnScreen() const
+{
+    auto [width, height] = sizeOf(window);
+    Window child = 0;
+    int x = 0, y = 0;
+    XTranslateCoordinates(display(), window, root(), 0, 0, &x, &y, &child);
+    Rectangle all = screen();
+    return x >= all.x && y >= all.y && x + width <= all.x + all.width && y + height <= all.y + all.height;
+}
+
 bool GameTest::resizesTo(int width, int height) const
 {
     XResizeWindow(display(), window, static_cast<unsigned>(width), static_cast<unsigned>(height));

@@ -61,6 +61,7 @@ protected:
 
     struct Rectangle { int x, y, width, height; }; // in screen pixels
     Rectangle screen() const;
+    bool whollyOnScreen() const;
     bool resizesTo(int width, int height) const;
     bool windowManagerRuns() const;
     void askWindowManager(Asked what) const; // as a player's clicks on the frame, or a pager, ask it
