@@ -23,7 +23,6 @@ public:
     // Opens the audio device at the mixing rate with the number of sample
     // channels. True when sound is on; a second call changes nothing.
     bool init(int mixRate, int channelCount);
-    bool isOn() const { return on_; }
 
     SoundHandle loadSample(const char* fileName);
     // An MP3 file as a stream; anything else gives 0.

@@ -49,7 +49,7 @@ class GameTest : public ::testing::Test {
 protected:
     static constexpr int side = pictureSide, centre = side / 2;
     struct Point { double x, y; }; // in meters
-    enum class Asked { Maximised, FullScreen, Minimised, Restored, Closed };
+    enum class Asked { Maximised, Minimised, Restored, Closed };
 
     // In the folder, where the game reads ./res; true once its window shows.
     bool start(const std::filesystem::path& folder = std::filesystem::current_path());
@@ -59,10 +59,10 @@ protected:
     long residentKilobytes() const;
     double cpuSeconds() const;
 
-    // In screen pixels: where the window's inside is on the screen, and the screen itself.
-    struct Rectangle { int x, y, width, height; };
-    Rectangle windowOnScreen() const;
+    struct Rectangle { int x, y, width, height; }; // in screen pixels
     Rectangle screen() const;
+    bool whollyOnScreen() const;
+    int windowWidth() const;
     bool resizesTo(int width, int height) const;
     bool windowManagerRuns() const;
     void askWindowManager(Asked what) const; // as a player's clicks on the frame, or a pager, ask it
@@ -80,9 +80,8 @@ protected:
     // sky changes little across, so the structure alone differs more (up or down, clouds drifting by do too).
     bool showsCamera(Camera camera, std::chrono::milliseconds limit = reactionLimit) const;
     // At the starting camera, a landed crawler picked up where it is drawn and dropped above two joined balls at
-    // a and b: a new ball and springs to both. As the highest ball yet its height shows, if the game draws often
-    // enough to catch the message's short life.
-    ::testing::AssertionResult buildsABall(Point drop, Point a, Point b, bool* heightShown = nullptr) const;
+    // a and b: a new ball and springs to both.
+    ::testing::AssertionResult buildsABall(Point drop, Point a, Point b) const;
 
     unsigned long window = 0;
     // How long the game may take to show what it was asked: a large window on software GL draws a frame or two a

@@ -1,7 +1,6 @@
-// Feeds the picture reader any bytes at all, under any name. An input is a
-// file name, a zero byte, then the file's contents. Whatever comes in, the
-// reader must refuse or decode it without reading or writing past a buffer,
-// and what it decodes must be as large as it says.
+// Feeds the picture reader any bytes at all, under any name. An input is a file name, a zero byte, then the file's
+// contents. Whatever comes in, the reader must refuse or decode it without reading or writing past a buffer, and what
+// it decodes must be as large as it says.
 #include "graphics/Texture.h"
 #include "graphics/TgaImage.h"
 

@@ -25,8 +25,9 @@ build=${1:-build/mut}
 filter=${2:-}
 table=tools/mutants.txt
 # Left out: the check of res/ against the generator and the desktop install
-# check, which hold no game rule and are no build targets of their own.
-skipped='vorlund_res_regeneration|vorlund_install'
+# check, which hold no game rule, and the runs on desktops of their own, which
+# play the end-to-end program again: none is a build target of its own.
+skipped='vorlund_res_regeneration|vorlund_install|vorlund_desktop_'
 [[ ${VORLUND_MUTATE_E2E:-1} == 0 ]] && skipped+='|vorlund_e2e_tests'
 sanitize=${VORLUND_MUTATE_SANITIZE:-1}
 sanbuild=$build-san
@@ -34,9 +35,6 @@ logs=$build/mutate-logs
 
 export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-# The building soak plays from a fresh seed on every run unless given one; a
-# fixed seed makes a mutant's result the same from one run to the next.
-export VORLUND_SOAK_SEED=${VORLUND_SOAK_SEED:-1}
 # Bash 5.2 would put the matched text in place of a '&' in a replacement.
 shopt -u patsub_replacement 2>/dev/null || true
 

@@ -1,3 +1,5 @@
+#include "app/FrameClock.h"
+#include "app/FramePacer.h"
 #include "app/Game.h"
 #include "app/View.h"
 #include "construction/CrawlerList.h"
@@ -13,7 +15,6 @@
 #include "text/MessageBoard.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +26,22 @@
 #include <tuple>
 
 namespace {
+
+using Wake = FramePacer::Wake;
+
+// Frames drawn as the pacer times them once they start at startMs, each as
+// soon as its timer fires, plus lateMs; returns when the last of them came.
+std::uint32_t drawFrames(FramePacer& pacer, std::uint32_t startMs, int frames, unsigned lateMs = 0)
+{
+    std::uint32_t nowMs = startMs;
+    pacer.nextDelayMs(nowMs); // off schedule: the frame at the start comes at once
+    unsigned delayMs = pacer.nextDelayMs(nowMs);
+    for (int frame = 0; frame < frames; ++frame) {
+        nowMs += delayMs + lateMs;
+        delayMs = pacer.nextDelayMs(nowMs);
+    }
+    return nowMs;
+}
 
 // A sprite that paints its square in a colour of its own, whatever colour its
 // owner sets while PaintedSprites lives, so the picture tells which kind of
@@ -46,22 +63,13 @@ struct PaintedSprites {
     ~PaintedSprites() { glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE); }
 };
 
-// Where the world point shows in the window, through the camera as it now is
-// and whatever viewport the window was given.
+// Where the world point shows in the square window through the camera as it now is, rows from the bottom.
 std::array<int, 2> pixelOf(double x, double y)
 {
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glPushMatrix();
-    View::instance().apply();
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glPopMatrix();
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    GLdouble window[3];
-    gluProject(x, y, 0, model, projection, viewport, &window[0], &window[1], &window[2]);
-    return {static_cast<int>(window[0]), static_cast<int>(window[1])};
+    const View& view = View::instance();
+    double pixelsPerMeter = testWindowSide / 2 / view.halfExtent();
+    return {static_cast<int>(std::lround((x + view.offsetX()) * pixelsPerMeter)) + testWindowSide / 2,
+            static_cast<int>(std::lround((y + view.offsetY()) * pixelsPerMeter)) + testWindowSide / 2};
 }
 
 // The colours shown over the world rectangle from (left, bottom) to (right, top).
@@ -91,12 +99,27 @@ bool near(std::array<std::uint8_t, 3> seen, std::array<int, 3> expected)
 
 }
 
-// The game as the entry sets it up, then one frame of play.
-TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
+// The game as the entry sets it up, at the starting camera whatever the pointer tests left, in play, no crawler
+// falling into view however long the first frame; then one frame of play.
+class PlayFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureGlContext();
+        Game::instance().setup();
+        View::instance() = View();
+        View::instance().reshape(testWindowSide, testWindowSide);
+        gameState = Play;
+        for (std::size_t i = 0; i < crawlerList.size(); ++i) {
+            ASSERT_EQ(crawlerList.at(i)->sprite, crawlerList.sprite) << "every crawler draws with the list's sprite";
+            crawlerList.at(i)->setY(1000);
+        }
+    }
+    void TearDown() override { clearPlay(); }
+};
+
+TEST_F(PlayFrame, StepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
 {
-    ensureGlContext();
-    Game::instance().setup();
-    View::instance() = View(); // the starting camera, whatever the pointer tests left
     // Any size is taken: the view fills the largest centred square, GL counting rows from the bottom.
     for (auto [width, height, viewport] : {std::tuple{1920, 1080, std::array{420, 0, 1080, 1080}},
                                            std::tuple{1000, 1601, std::array{0, 301, 1000, 1000}}}) {
@@ -105,10 +128,9 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
         glGetIntegerv(GL_VIEWPORT, set.data());
         EXPECT_EQ(set, viewport) << width << "x" << height;
     }
-    View::instance().reshape(800, 800);
+    View::instance().reshape(testWindowSide, testWindowSide);
     View::instance().edgeScroll(0, 400, false);
     MessageBoard::instance().post(0, 5, "hello");
-    gameState = Play;
     PaintedSprites painted;
     for (std::size_t i = 0; i < massList.size(); ++i)
         massList.at(i)->sprite = paintedSprite(1, 0, 0);
@@ -122,8 +144,6 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     held.state = Held;
     held.copyFrom(left);
     held.sprite = paintedSprite(0, 0, 1);
-    for (std::size_t i = 1; i < crawlerList.size(); ++i) // however long the first frame, none falls into view
-        crawlerList.at(i)->setY(1000);
     Crawler& falling = *crawlerList.at(1);
     massList.at(3)->setX(9); // past the right side: it becomes a crawler
     float lowerY = lower.y;
@@ -139,12 +159,10 @@ TEST(Game, APlayFrameStepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     EXPECT_GT(MessageBoard::instance().messages.back().time, 0) << "the messages were advanced";
     EXPECT_EQ(shownAt(right), (std::array<std::uint8_t, 3>{255, 0, 0})) << "a ball covers its springs' ends";
     EXPECT_EQ(shownAt(left), (std::array<std::uint8_t, 3>{0, 0, 255})) << "a crawler covers the ball";
-    clearPlay();
 }
 
-// The crawlers move in the structure's slices, and a stall simulates no more than
-// the slices' cap: the camera and the messages age by the same time. Stepped by
-// a whole minute, landed crawlers slid 25 m out along the ground.
+// The crawlers move in the structure's slices, and a stall simulates no more than the slices' cap: the camera and the
+// messages age by the same time. Stepped by a whole minute, landed crawlers slid 25 m out along the ground.
 class LongFrames : public PlayWorld {};
 
 TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)
@@ -178,21 +196,11 @@ TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)
     clearPlay();
 }
 
-// At the top of the world, with half see-through sprites: the cloud band over
-// a ball and a crawler, the nearest scenery cloud over the band, and the
-// messages over everything, the scenery included.
-TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTheMessagesOverAll)
+// At the top of the world, with half see-through sprites: the cloud band over a ball and a crawler, the nearest scenery
+// cloud over the band, and the messages over everything, the scenery included.
+TEST_F(PlayFrame, DrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTheMessagesOverAll)
 {
-    ensureGlContext();
-    Game::instance().setup();
-    View::instance() = View();
-    View::instance().reshape(testWindowSide, testWindowSide);
     View::instance().move(0, -20, 0); // looking at 25 m, the band's height
-    gameState = Play;
-    for (std::size_t i = 0; i < crawlerList.size(); ++i) {
-        ASSERT_EQ(crawlerList.at(i)->sprite, crawlerList.sprite) << "every crawler draws with the list's sprite";
-        crawlerList.at(i)->setY(1000);
-    }
     Stage& stage = Stage::instance();
     PaintedSprites painted;
     stage.backgroundTexture = paintedSprite(0, 0, 0.2f);
@@ -220,5 +228,53 @@ TEST(Game, APlayFrameDrawsTheCloudBandOverTheStructureTheSceneryOverTheBandAndTh
     auto brightest = *std::max_element(text.begin(), text.end(), [](auto a, auto b) { return a[0] + a[1] + a[2] < b[0] + b[1] + b[2]; });
     EXPECT_TRUE(near(brightest, {255, 255, 255})) << "white text over the scenery cloud";
     EXPECT_TRUE(near(text.front(), {0, 0, 153})) << "the cloud over the backdrop all about it";
-    clearPlay();
+}
+
+TEST(FrameClock, PlaysTheTimeBetweenFramesButNotAPauseOrAStall)
+{
+    FrameClock clock(0xFFFFFFF0u);
+    EXPECT_DOUBLE_EQ(clock.tick(0x10u), 0.032) << "across the counter's wrap";
+    EXPECT_DOUBLE_EQ(clock.tick(0x10u), 0);
+    clock.pause();
+    EXPECT_DOUBLE_EQ(clock.tick(116), 0) << "hidden, or on a screen before play, however briefly";
+    EXPECT_DOUBLE_EQ(clock.tick(133), 0.017) << "and from there on as before";
+    EXPECT_DOUBLE_EQ(clock.tick(1'133), 1.0) << "a slow frame still counts";
+    EXPECT_DOUBLE_EQ(clock.tick(2'134), 0) << "a stall does not";
+    EXPECT_DOUBLE_EQ(clock.tick(2'150), 0.016);
+    clock.pause();
+    clock.restart(40'000);
+    EXPECT_DOUBLE_EQ(clock.tick(40'016), 0.016) << "from a restart";
+}
+
+TEST(FramePacer, PlayRunsOnTheTimerTheScreensRedrawOnlyOnAChangeAndAHiddenWindowNotAtAll)
+{
+    FramePacer pacer = FramePacer::paced(60);
+    EXPECT_EQ(pacer.wake(false), Wake::Redraw);
+    EXPECT_FALSE(pacer.frameDue(false)) << "no timer on the screens";
+    EXPECT_EQ(pacer.wake(true), Wake::StartFrames);
+    EXPECT_EQ(pacer.wake(true), Wake::Nothing) << "one timer, however much input";
+    EXPECT_TRUE(pacer.frameDue(true));
+
+    pacer.setVisible(false);
+    EXPECT_EQ(pacer.wake(true), Wake::Nothing);
+    EXPECT_EQ(pacer.wake(false), Wake::Nothing);
+    EXPECT_FALSE(pacer.frameDue(true)) << "the timer lapses";
+    pacer.setVisible(true);
+    EXPECT_EQ(pacer.wake(true), Wake::StartFrames);
+
+    FramePacer old = FramePacer::uncapped();
+    EXPECT_TRUE(!old.timed() && old.frameDue(false) && old.frameDue(true)) << "every idle moment draws";
+}
+
+TEST(FramePacer, KeepsToTheRefreshRateThroughRoundingLatenessAndStalls)
+{
+    FramePacer pacer = FramePacer::paced(60);
+    EXPECT_EQ(drawFrames(pacer, 0xFFFFF000u, 600), 0xFFFFF000u + 10'000) << "600 frames in 10 s, across the wrap";
+    std::uint32_t start = 50'000;
+    EXPECT_EQ(drawFrames(pacer, start, 600, 2) - start, 10'000u + 2) << "a frame a little late, the next one sooner";
+    FramePacer fast = FramePacer::paced(144);
+    EXPECT_EQ(drawFrames(fast, start, 144), start + 1000);
+    start = drawFrames(pacer, start, 60) + 500; // a stall
+    EXPECT_EQ(pacer.nextDelayMs(start), 0u) << "behind: the next frame at once";
+    EXPECT_EQ(pacer.nextDelayMs(start + 5), 12u) << "then on a schedule from there, with no burst to catch up";
 }

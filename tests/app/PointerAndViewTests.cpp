@@ -45,10 +45,7 @@ protected:
 
 TEST(StartingWindow, OpensAtItsUsualSizeWhereTheWorkAreaHasRoomElseAsLargeAsFitsAndWhole)
 {
-    struct Case {
-        WorkArea area;
-        int x, y, side;
-    };
+    struct Case { WorkArea area; int x, y, side; };
     for (Case c : {Case{{0, 0, 1024, 1024}, 100, 100, 800}, Case{{0, 0, 1366, 768}, 100, 0, 728},
                    Case{{0, 0, 1280, 900}, 100, 60, 800}, Case{{0, 24, 1920, 1000}, 100, 124, 800},
                    Case{{60, 30, 900, 700}, 160, 30, 660}, Case{{0, 0, 700, 1200}, 0, 100, 690},
@@ -65,9 +62,7 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
     EXPECT_EQ(view.square().side, 800) << "input before the first reshape must still map";
     view.move(2, -1, -1); // 6 m from the plane, looking at (-2, 6): 0.015 m a pixel at 800
     const float cases[][4] = {{400, 400, -2, 6}, {0, 0, -8, 12}, {800, 800, 4, 0}, {200, 600, -5, 3}};
-    struct Window {
-        int width, height, left, top, side;
-    };
+    struct Window { int width, height, left, top, side; };
     for (Window w : {Window{800, 800, 0, 0, 800}, Window{1600, 1600, 0, 0, 1600}, Window{1920, 1080, 420, 0, 1080},
                      Window{1000, 1601, 0, 300, 1000}}) {
         view.reshape(w.width, w.height);
@@ -117,9 +112,7 @@ TEST_F(PointerAndViewTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKee
 // The bands are a fifth of the square, measured from its edges, at any window size.
 TEST_F(PointerAndViewTest, EdgeScrollGrowsWithTheCubeOfTheWayIntoTheBand)
 {
-    struct Case {
-        float x, y, velocityX, velocityY;
-    };
+    struct Case { float x, y, velocityX, velocityY; };
     const Case cases[] = {{160, 400, 0, 0}, {400, 640, 0, 0}, {0, 400, 24, 0},   {80, 400, 3, 0},    {800, 400, -24, 0},
                           {960, 400, -192, 0}, {400, 0, 0, -24}, {400, 800, 0, 24}, {720, 80, -3, -3}, {-160, 400, 192, 0}};
     for (auto [width, height] : {std::pair{800, 800}, std::pair{1920, 1080}, std::pair{400, 1000}}) {

@@ -74,12 +74,9 @@ TEST_F(CrawlerTest, ClimbsToTheHighestNeighbourSaveOnceInTenTimesWhenAnyOneWillD
     Mass* from = massList.at(1); // joined to balls 0, 2 and 3, in that order
     from->setY(5.5f);
     join(from, from); // its fourth neighbour, but never its next step upwards
-    struct Case {
-        int odds, pick; // the two draws: above 10 heads upwards, else the pick
-        float leftY, rightY; // of balls 0 and 3, the first and the third neighbour
-        std::size_t to;
-    };
-    // Ball 2 stands at 5; on equal heights the first in spring order wins.
+    // The two draws (above 10 heads upwards, else the pick), the heights of balls 0 and 3 (the first and the third
+    // neighbour; ball 2 stands at 5, and on equal heights the first in spring order wins), the ball climbed to.
+    struct Case { int odds, pick; float leftY, rightY; std::size_t to; };
     for (Case c : {Case{11, 3, 5, 3, 0}, Case{99, 3, 3, 6, 3}, Case{11, 0, 3, 3, 2}, Case{10, 2, 5, 3, 3},
                    Case{0, 3, 5, 3, 1}}) {
         massList.at(0)->setY(c.leftY);
@@ -135,10 +132,7 @@ TEST_F(CrawlerTest, AboveTheCloudsAWalkerVanishesWithOneWinSound)
 
     // From a ball just below the line to one above it, or to one on it: the
     // test is made after the step, arrival or not.
-    struct Case {
-        float fromY, toY;
-        CrawlerState state;
-    };
+    struct Case { float fromY, toY; CrawlerState state; };
     for (Case c : {Case{24.99f, 27, Vanishing}, Case{24.98f, 25.02f, Vanishing}, Case{24.97f, 25, AtMass}}) {
         Mix_HaltChannel(-1);
         Crawler* climber = addCrawler(0, c.fromY, Walking);
@@ -206,14 +200,11 @@ TEST_F(CrawlerTest, AHundredStartHighOverTheMiddleOfTheFieldEachSizedByItsMass)
 {
     addStartingCrawlers(crawlerList);
     ASSERT_EQ(crawlerList.size(), 100u);
-    struct Range {
-        float Crawler::*field;
-        float low, high, reach; // every value in [low, high), some within reach of each end
-    };
+    // Every value in [low, high), some within reach of each end.
+    struct Range { float Crawler::*field; float low, high, reach; };
     for (Range r : {Range{&Crawler::x, -5, 5, 0.5f}, Range{&Crawler::y, 15, 115, 5}, Range{&Crawler::mass, 0.15f, 0.35f, 0.01f},
                     Range{&Crawler::phase, 0, 6.28f, 0.3f}, Range{&Crawler::wobbleRate, 5, 10, 0.25f}}) {
-        float lowest = r.high;
-        float highest = r.low;
+        float lowest = r.high, highest = r.low;
         for (std::size_t i = 0; i < crawlerList.size(); ++i) {
             float value = crawlerList.at(i)->*r.field;
             ASSERT_TRUE(value >= r.low && value < r.high) << value;
@@ -230,19 +221,10 @@ TEST_F(CrawlerTest, AHundredStartHighOverTheMiddleOfTheFieldEachSizedByItsMass)
 // the ring: how wide and high each shows about its place, and how bright.
 TEST_F(CrawlerTest, EachCrawlerIsDrawnWobblingAtItsPlaceSizeAndOpacityAndTheRingOverTheHoveredOne)
 {
-    ensureGlContext();
-    glViewport(0, 0, testWindowSide, testWindowSide);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, testWindowSide / 100.0, 0, testWindowSide / 100.0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    viewSquare(0, 0, testWindowSide / 100.0);
     glDisable(GL_DEPTH_TEST);
     crawlerList.sprite = crawlerList.selectorSprite = 0;
-    struct Case {
-        bool hidden, hovered;
-        int width, height, level; // in pixels through (300, 400), and the red level there
-    };
+    struct Case { bool hidden, hovered; int width, height, level; }; // pixels through (300, 400), the red there
     // 1 m across at 1.5 times its size, squeezed by its wobble of 1.25, 60 % opaque; hidden;
     // a hidden crawler held, and a black one, under the ring of five radii.
     for (Case c : {Case{false, false, 120, 188, 153}, Case{true, false, 0, 0, 0}, Case{true, true, 250, 250, 255},
@@ -268,8 +250,7 @@ TEST_F(CrawlerTest, EachCrawlerIsDrawnWobblingAtItsPlaceSizeAndOpacityAndTheRing
         for (int i = 0; i < 4 && on(300, 400); ++i)
             while (on(300 + (run[i] + 1) * step[i][0], 400 + (run[i] + 1) * step[i][1]))
                 ++run[i];
-        int width = on(300, 400) ? run[0] + run[1] + 1 : 0;
-        int height = on(300, 400) ? run[2] + run[3] + 1 : 0;
+        int width = on(300, 400) ? run[0] + run[1] + 1 : 0, height = on(300, 400) ? run[2] + run[3] + 1 : 0;
         EXPECT_TRUE(std::abs(width - c.width) <= 2 && std::abs(height - c.height) <= 2) << width << " by " << height;
         EXPECT_TRUE(std::abs(run[0] - run[1]) <= 2 && std::abs(run[2] - run[3]) <= 2) << "off its place";
         EXPECT_NEAR(red[400 * testWindowSide + 300], c.level, 2);

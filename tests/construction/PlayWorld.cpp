@@ -62,19 +62,15 @@ std::vector<int> PlayWorld::soundsPlaying()
     return channels;
 }
 
-void PlayWorld::moveToPixel(int x, int y)
-{
-    Pointer& pointer = Pointer::instance();
-    if (pointer.buttons[GLUT_LEFT_BUTTON] == GLUT_DOWN || pointer.buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN)
-        pointer.onMotion(x, y);
-    else
-        pointer.onPassiveMotion(x, y);
-}
-
 void PlayWorld::moveTo(float x, float y)
 {
     const View& view = View::instance();
     double pixelsPerMeter = 400 / view.halfExtent();
-    moveToPixel(static_cast<int>(std::lround((x + view.offsetX()) * pixelsPerMeter + 400)),
-                static_cast<int>(std::lround(400 - (y + view.offsetY()) * pixelsPerMeter)));
+    int pixelX = static_cast<int>(std::lround((x + view.offsetX()) * pixelsPerMeter + 400));
+    int pixelY = static_cast<int>(std::lround(400 - (y + view.offsetY()) * pixelsPerMeter));
+    Pointer& pointer = Pointer::instance();
+    if (pointer.buttons[GLUT_LEFT_BUTTON] == GLUT_DOWN || pointer.buttons[GLUT_RIGHT_BUTTON] == GLUT_DOWN)
+        pointer.onMotion(pixelX, pixelY);
+    else
+        pointer.onPassiveMotion(pixelX, pixelY);
 }

@@ -8,9 +8,8 @@
 
 namespace {
 
-// The GL driver is unloaded at exit, before the leak checker runs, and its
-// allocations would then show up nameless, beyond the reach of the leak
-// suppressions. Keeping whatever driver the context loaded keeps their names.
+// The GL driver is unloaded at exit, before the leak checker runs, and its allocations would then show up nameless,
+// beyond the reach of the leak suppressions. Keeping whatever driver the context loaded keeps their names.
 int keepIfGlDriver(dl_phdr_info* library, std::size_t, void*)
 {
     if (std::strstr(library->dlpi_name, "_dri.so") || std::strstr(library->dlpi_name, "libgallium"))
@@ -36,6 +35,17 @@ void ensureGlContext()
     // Let the window be mapped, so that what tests draw is really on screen.
     for (int i = 0; i < 10; ++i)
         glutMainLoopEvent();
+}
+
+void viewSquare(double left, double bottom, double side)
+{
+    ensureGlContext();
+    glViewport(0, 0, testWindowSide, testWindowSide);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(left, left + side, bottom, bottom + side, -side, side);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
 }
 
 std::vector<std::uint8_t> readTestWindow(unsigned component)

@@ -6,6 +6,8 @@
 // The tests' window, as large as the game's, opened once (under Xvfb) and kept.
 constexpr int testWindowSide = 800;
 void ensureGlContext();
+// Shows the square from (left, bottom), side wide, in the whole window; the model-view matrix reset.
+void viewSquare(double left, double bottom, double side);
 
 // One colour component (GL_RED, ...) of the back buffer, bottom row first.
 std::vector<std::uint8_t> readTestWindow(unsigned component);

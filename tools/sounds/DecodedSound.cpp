@@ -71,15 +71,3 @@ DecodedSound decodeWithMixer(const std::string& fileName)
     Mix_FreeChunk(chunk);
     return sound;
 }
-
-int largestStep(const std::vector<std::int16_t>& samples, int channels, std::size_t from, std::size_t to)
-{
-    int largest = 0;
-    for (std::size_t frame = from + 1; frame < to; ++frame) {
-        for (int channel = 0; channel < channels; ++channel) {
-            int step = samples[frame * channels + channel] - samples[(frame - 1) * channels + channel];
-            largest = std::max(largest, std::abs(step));
-        }
-    }
-    return largest;
-}

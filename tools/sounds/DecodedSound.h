@@ -28,8 +28,5 @@ bool openMixerForDecoding();
 // The mixer must be open; a file that does not decode gives no frames.
 DecodedSound decodeWithMixer(const std::string& fileName);
 
-// The largest jump between neighbouring frames of one channel.
-int largestStep(const std::vector<std::int16_t>& samples, int channels, std::size_t from, std::size_t to);
-
 // A level in decibels against full scale; silence gives the floor of one step.
 double decibels(int level);

@@ -21,21 +21,22 @@ Pair nearestTwo(const MassList& masses, float x, float y)
     return found;
 }
 
+Mass ballAt(float x, float y)
+{
+    Mass ball;
+    ball.setX(x);
+    ball.setY(y);
+    return ball;
+}
+
+struct TwoBalls {
+    TwoBalls(float ax, float ay, float bx, float by) : a(ballAt(ax, ay)), b(ballAt(bx, by)) { spring.attach(&a, &b); }
+    Mass a, b;
+    Spring spring;
+};
+
 constexpr float sixtieth = 1.0f / 60.0f;
 constexpr int tenSecondsAtSixty = 600;
-
-// A ball hung from a grounded one by a spring, then pulled 6 cm past its rest
-// length without the spring being measured: gentle enough that no
-// acceleration reaches the clamp, so every slice's geometry shows.
-void hangStretched(TestStructure& structure)
-{
-    Mass* anchor = structure.addBall(0, 2);
-    anchor->grounded = true;
-    Mass* hanging = structure.addBall(0.6f, 2.8f);
-    structure.addSpring(anchor, hanging);
-    hanging->setX(0.636f);
-    hanging->setY(2.848f);
-}
 
 }
 
@@ -131,11 +132,7 @@ TEST(MassList, ABallPastASideLeavesWithItsBuiltSpringsAndTheWalkGoesOn)
 
 TEST(StructureStep, FramesUpToASixtiethAreOneStepLongerOnesAreSliced)
 {
-    struct Case {
-        float frameTime;
-        int count;
-        float sliceTime;
-    };
+    struct Case { float frameTime; int count; float sliceTime; };
     for (Case c : {Case{0, 1, 0}, Case{0.016f, 1, 0.016f}, Case{sixtieth, 1, sixtieth}, Case{0.017f, 2, 0.0085f},
                    Case{0.1f, 6, 0.1f / 6}, Case{8 * sixtieth, 8, sixtieth}, Case{0.14f, 8, sixtieth},
                    Case{30, 8, sixtieth}}) {
@@ -144,33 +141,11 @@ TEST(StructureStep, FramesUpToASixtiethAreOneStepLongerOnesAreSliced)
     }
 }
 
-TEST(StructureStep, EverySliceMeasuresTheSpringsBeforeTheyPush)
-{
-    TestStructure sliced;
-    TestStructure byHand;
-    hangStretched(sliced);
-    hangStretched(byHand);
-    stepStructure(sliced.masses, sliced.springs, 0.05f);
-    for (int slice = 0; slice < 3; ++slice) {
-        byHand.springs.at(0)->measure();
-        byHand.masses.clearForces();
-        byHand.springs.applyForces(0.05f / 3);
-        byHand.masses.advance(0.05f / 3, byHand.springs);
-    }
-    const Mass& ball = *sliced.masses.at(1);
-    const Mass& expected = *byHand.masses.at(1);
-    EXPECT_TRUE(ball.x == expected.x && ball.y == expected.y) << ball.x << " " << ball.y;
-    EXPECT_TRUE(ball.velocityX == expected.velocityX && ball.velocityY == expected.velocityY);
-}
-
 // Standing as it stands when stepped at 60 frames a second: the two lower
 // balls grounded 4 m apart, the two upper ones about two meters above them.
 TEST(StructureStep, TheStartingStructureStandsAtSixtyAtTenFramesASecondAndAfterAStallAllocatingNothing)
 {
-    struct Run {
-        float frameTime;
-        int frames;
-    };
+    struct Run { float frameTime; int frames; };
     constexpr float places[4][2] = {{-2, 0.215f}, {-1, 2.193f}, {1, 2.193f}, {2, 0.215f}};
     // Half a second in it is still falling; one half-second step from there
     // would carry all four balls through the ground.
@@ -186,5 +161,67 @@ TEST(StructureStep, TheStartingStructureStandsAtSixtyAtTenFramesASecondAndAfterA
             EXPECT_NEAR(structure.masses.at(i)->x, places[i][0], 0.02f) << "ball " << i;
             EXPECT_NEAR(structure.masses.at(i)->y, places[i][1], 0.02f) << "ball " << i;
         }
+    }
+}
+
+TEST(Mass, IntegratesGravityAndDragClampedPerAxisUnlessHeldStillAndCopiesMassPlaceAndSpeed)
+{
+    struct Case { const char* what; float mass, forceX, forceY, dt; float x, y, velocityX, velocityY; };
+    for (const Case& c : {Case{"free fall", 0.25f, 0, 0, 0.1f, 0, 9.95095f, 0, -0.981f},
+                          Case{"gravity alone ignores the mass", 3, 0, 0, 0.1f, 0, 9.95095f, 0, -0.981f},
+                          Case{"clamped to 45 per axis", 0.25f, 20, -20, 0.1f, 0.225f, 9.775f, 4.5f, -4.5f}}) {
+        Mass ball = ballAt(0, 10);
+        ball.mass = c.mass;
+        ball.forceX = c.forceX;
+        ball.forceY = c.forceY;
+        ball.update(c.dt);
+        EXPECT_FLOAT_EQ(ball.x, c.x) << c.what;
+        EXPECT_FLOAT_EQ(ball.y, c.y) << c.what;
+        EXPECT_FLOAT_EQ(ball.velocityX, c.velocityX) << c.what;
+        EXPECT_FLOAT_EQ(ball.velocityY, c.velocityY) << c.what;
+    }
+    for (int flag = 0; flag < 3; ++flag) {
+        Mass ball = ballAt(1, 5);
+        ball.grounded = flag == 0;
+        ball.hidden = flag == 1;
+        ball.active = flag != 2;
+        ball.update(0.1f);
+        EXPECT_TRUE(ball.y == 5 && ball.velocityY == 0 && ball.forceY == 0) << "flag " << flag;
+    }
+    Mass crawler = ballAt(3, 4);
+    crawler.mass = 0.3f;
+    crawler.radius = 9;
+    crawler.velocityX = -1;
+    Mass ball;
+    ball.copyFrom(crawler);
+    EXPECT_FLOAT_EQ(ball.radius, 0.2355207f) << "the radius of its new mass";
+    EXPECT_TRUE(ball.mass == 0.3f && ball.x == 3 && ball.y == 4 && ball.velocityX == -1);
+}
+
+TEST(Spring, PushesByHookeAndBrakesTheWholeRelativeVelocityUnlessAPreviewOrRejected)
+{
+    struct Case {
+        const char* what;
+        float bx, by, restLength, aVelocityX, aVelocityY, forceX, forceY;
+        bool active = true, rejected = false;
+    };
+    for (const Case& c : {Case{"stretched to twice its rest length", 2, 0, 1, 0, 0, 100, 0},
+                          Case{"compressed along y", 0, 2, 3, 0, 0, 0, -100},
+                          Case{"at rest length, moving apart", 1, 0, 1, 1, 0, -1.55f, 0},
+                          Case{"at rest length, moving sideways", 1, 0, 1, 0, 1, 0, -1.55f},
+                          Case{"coincident ends only damp", 0, 0, 1, 2, 0, -3.1f, 0},
+                          Case{"a preview pushes nothing", 2, 0, 1, 1, 0, 0, 0, false},
+                          Case{"nor does a rejected spring", 2, 0, 1, 1, 0, 0, 0, true, true}}) {
+        TwoBalls pair(0, 0, c.bx, c.by);
+        pair.spring.restLength = c.restLength;
+        pair.spring.active = c.active;
+        pair.spring.rejected = c.rejected;
+        pair.a.velocityX = c.aVelocityX + 5; // moving together with b cancels out
+        pair.a.velocityY = c.aVelocityY;
+        pair.b.velocityX = 5;
+        pair.spring.update(0.1f);
+        EXPECT_FLOAT_EQ(pair.a.forceX, c.forceX) << c.what;
+        EXPECT_FLOAT_EQ(pair.a.forceY, c.forceY) << c.what;
+        EXPECT_TRUE(pair.b.forceX == -pair.a.forceX && pair.b.forceY == -pair.a.forceY) << c.what;
     }
 }

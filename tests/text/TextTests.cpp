@@ -1,0 +1,145 @@
+// The game's own font, the text it prints, and the messages it shows.
+#include "res/ResourceFiles.h"
+#include "tests/support/GlContext.h"
+#include "tests/support/TempDir.h"
+#include "text/Font.h"
+#include "text/GlyphImage.h"
+#include "text/MessageBoard.h"
+#include "text/TextLines.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <tuple>
+
+namespace {
+
+Font& readyFont() // made once
+{
+    static Font& font = (ensureGlContext(), Font::instance().init(res::fontFile, res::fontSize), Font::instance());
+    return font;
+}
+
+// The game's font with its em made 32 units, every glyph many ems big: the 'head' table's big-endian unitsPerEm.
+std::string withShrunkEm()
+{
+    std::ostringstream read;
+    read << std::ifstream(res::fontFile, std::ios::binary).rdbuf();
+    std::string font = read.str();
+    auto byte = [&](std::size_t at) { return static_cast<std::size_t>(static_cast<unsigned char>(font[at])); };
+    auto offset = [&](std::size_t i) { return byte(i) << 24 | byte(i + 1) << 16 | byte(i + 2) << 8 | byte(i + 3); };
+    for (std::size_t record = 12; record < 12 + 16 * (byte(4) << 8 | byte(5)); record += 16)
+        if (font.compare(record, 4, "head") == 0)
+            font.replace(offset(record + 8) + 18, 2, std::string{0, 32});
+    return font;
+}
+
+}
+
+// 3 x 2 coverage bytes, rows padded to 4 as FreeType may pad them, land in a 4 x 2 texture, luminance and alpha both
+// the coverage, the rest clear. An empty or unsound bitmap is one clear texel.
+TEST(GlyphImage, LaysTheBitmapTopLeftRowByRowInATextureOfPowerOfTwoSides)
+{
+    const std::uint8_t bitmap[] = {1, 2, 3, 0xEE, 4, 5, 6, 0xEE};
+    GlyphImage image = makeGlyphImage(bitmap, 3, 2, 4);
+    EXPECT_EQ(std::tie(image.width, image.height, image.texels),
+              std::make_tuple(4u, 2u, std::vector<std::uint8_t>{1, 1, 2, 2, 3, 3, 0, 0, 4, 4, 5, 5, 6, 6, 0, 0}));
+    for (GlyphImage unsound : {makeGlyphImage(nullptr, 3, 2, 4), makeGlyphImage(bitmap, 0, 2, 4),
+                               makeGlyphImage(bitmap, 3, 2, 2), makeGlyphImage(bitmap, 3, 2, -4),
+                               makeGlyphImage(bitmap, 5000, 1, 5000)})
+        EXPECT_EQ(std::tie(unsound.width, unsound.height, unsound.texels),
+                  std::make_tuple(1u, 1u, std::vector<std::uint8_t>{0, 0}));
+}
+
+// Text splits into lines at each line break; only codes up to 127 have glyphs. Printing leaves the drawing
+// state as it found it, whatever the caller had switched on.
+TEST(Font, PrintsItsOwnCodesLineByLineAndLeavesTheDrawingState)
+{
+    EXPECT_EQ(splitLines("a\n\nb\n"), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(glyphCodes("a\x80" "b\xFF" "c\x7F"), "abc\x7F");
+    readyFont();
+    viewSquare(0, 0, testWindowSide);
+    glTranslatef(100, 600, 0);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glMatrixMode(GL_PROJECTION);
+    std::vector<float> before = drawingState();
+    Font::instance().print("%s", "a\nb");
+    EXPECT_EQ(drawingState(), before);
+}
+
+// A font file that cannot be used is refused at once, named with its absolute folder and the reason under
+// FreeType's own words. A FIFO once hung start-up; a shrunk em took 8.5 s and 1.65 GB to load. (The other
+// special files are the picture reader's tests: all read files alike.)
+TEST(Font, RefusesAFileItCannotUseSayingWhichWhereAndWhy)
+{
+    Font& font = readyFont();
+    std::vector<unsigned> textures = font.textures;
+    auto refuses = [&font](const std::string& path, const std::string& reason) {
+        try {
+            font.init(path.c_str(), 2 * res::fontSize);
+            ADD_FAILURE() << path;
+        } catch (const FontFileError& error) {
+            EXPECT_STREQ(error.what(), "FT_New_Face failed (there is probably a problem with your font file)");
+            std::filesystem::path file = std::filesystem::absolute(path);
+            EXPECT_EQ(error.problem(), "cannot use the font " + file.filename().string() + " in "
+                                           + file.parent_path().string() + ": " + reason);
+        }
+    };
+    std::string fifo = tempPath("fifo.ttf"), shrunk = withShrunkEm();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    refuses(fifo, "a FIFO, not a regular file");
+    refuses(writeTempFile("not-a-font.ttf", {'n', 'o', 't'}), "not a font FreeType can read");
+    EXPECT_EQ(font.height, static_cast<float>(res::fontSize));
+    EXPECT_EQ(font.textures, textures);
+    // Found only while the glyphs are made: the game stops then, with no use for the font it had.
+    refuses(writeTempFile("shrunk-em.ttf", {shrunk.begin(), shrunk.end()}),
+            "the glyph of character 1 is over 4 ems large");
+}
+
+// Each advance draws from the time the phase had reached before it, and a phase ends on the first advance whose time
+// has reached its length. A holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
+TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
+{
+    // Advances: the time, then the phase, scale, opacity and angle after it.
+    using Timeline = std::vector<std::tuple<float, MessagePhase, float, float, float>>;
+    // By frames, the grow overshoots, and the message keeps that angle.
+    const Timeline byFrames = {{0.1f, Grow, 0, 0, 0}, {0.1f, Grow, 0.6667f, 0.6667f, 240},
+                               {0.1f, Hold, 1.3333f, 1.3333f, 480}, {0.1f, Hold, 1.1052f, 1, 480}};
+    const Timeline onTheBoundaries = {{0.15f, Grow, 0, 0, 0}, {0.5f, Hold, 1, 1, 360}, {0.25f, Fade, 0.8801f, 1, 360},
+                                      {0.01f, Done, 0, 0, 360}, {0.1f, Done, 0, 0, 360}};
+    for (const Timeline& timeline : {byFrames, onTheBoundaries}) {
+        Message message;
+        for (const auto& [dt, phase, scale, alpha, angle] : timeline) {
+            message.advance(dt);
+            EXPECT_EQ(message.phase, phase);
+            EXPECT_NEAR(message.scale, scale, 1e-3f);
+            EXPECT_NEAR(message.alpha, alpha, 1e-3f);
+            EXPECT_NEAR(message.angle, angle, 1e-2f);
+        }
+    }
+}
+
+// The first message grows, holds and fades through three updates; the fourth removes it alone, the others keeping their
+// order. A text is cut at 255 characters, and a null one is empty.
+TEST(MessageBoard, KeepsMessagesInPostingOrderUntilTheUpdateThatFinishesEach)
+{
+    MessageBoard board;
+    const char* none = nullptr;
+    board.post(1, 2, "%.1f meters!", 12.34);
+    board.update(0.3f);
+    board.post(0, 0, "%s!", std::string(300, 'x').c_str());
+    board.post(0, 0, none);
+    board.update(0.5f);
+    board.update(0.3f);
+    ASSERT_EQ(board.messages.size(), 3u);
+    EXPECT_EQ(std::tie(board.messages[0].text, board.messages[0].x, board.messages[0].y),
+              std::make_tuple(std::string("12.3 meters!"), 1.0f, 2.0f));
+    board.update(0.01f);
+    ASSERT_EQ(board.messages.size(), 2u);
+    EXPECT_EQ(board.messages[0].text + board.messages[1].text, std::string(255, 'x'));
+}
