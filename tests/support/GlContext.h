@@ -13,5 +13,5 @@ void viewSquare(double left, double bottom, double side);
 std::vector<std::uint8_t> readTestWindow(unsigned component);
 
 // What a draw may change and a tidy one leaves as it found it: the colour, the
-// game's switches, the matrix mode, the model-view matrix and depth, the list base.
+// game's switches, the matrix mode, the model-view matrix and depth.
 std::vector<float> drawingState();

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,6 +40,23 @@ std::string withShrunkEm()
     return font;
 }
 
+// Where the printed text lights the window: its left, bottom, right and top pixels.
+std::array<int, 4> inkOf(const char* text)
+{
+    glClear(GL_COLOR_BUFFER_BIT);
+    viewSquare(0, 0, testWindowSide);
+    glTranslatef(100, 600, 0);
+    glColor4f(1, 1, 1, 1);
+    Font::instance().print("%s", text);
+    std::vector<std::uint8_t> red = readTestWindow(GL_RED);
+    std::array<int, 4> ink{testWindowSide, testWindowSide, 0, 0};
+    for (int at = 0; at < testWindowSide * testWindowSide; ++at)
+        if (red[static_cast<std::size_t>(at)] > 128)
+            ink = {std::min(ink[0], at % testWindowSide), std::min(ink[1], at / testWindowSide),
+                   std::max(ink[2], at % testWindowSide), std::max(ink[3], at / testWindowSide)};
+    return ink;
+}
+
 }
 
 // 3 x 2 coverage bytes, rows padded to 4 as FreeType may pad them, land in a 4 x 2 texture, luminance and alpha both
@@ -55,13 +74,17 @@ TEST(GlyphImage, LaysTheBitmapTopLeftRowByRowInATextureOfPowerOfTwoSides)
                   std::make_tuple(1u, 1u, std::vector<std::uint8_t>{0, 0}));
 }
 
-// Text splits into lines at each line break; only codes up to 127 have glyphs. Printing leaves the drawing
-// state as it found it, whatever the caller had switched on.
+// Text splits into lines at each line break, each printed under the last, the pen moving on by each glyph's advance;
+// only codes up to 127 have glyphs. Printing leaves the drawing state as it found it, whatever the caller had on.
 TEST(Font, PrintsItsOwnCodesLineByLineAndLeavesTheDrawingState)
 {
     EXPECT_EQ(splitLines("a\n\nb\n"), (std::vector<std::string>{"a", "", "b", ""}));
     EXPECT_EQ(glyphCodes("a\x80" "b\xFF" "c\x7F"), "abc\x7F");
     readyFont();
+    std::array<int, 4> one = inkOf("a"), two = inkOf("aa"), lines = inkOf("a\na");
+    EXPECT_GT(two[2], one[2]) << "the second glyph right of the first";
+    EXPECT_LT(lines[1], one[1]) << "the second line under the first";
+    EXPECT_EQ(lines[3], one[3]) << "the first line where one line would be";
     viewSquare(0, 0, testWindowSide);
     glTranslatef(100, 600, 0);
     glEnable(GL_DEPTH_TEST);
