@@ -41,11 +41,7 @@ freetype=$!
 buildLibrary libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_RENDER=OFF \
   -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF
 roots=("$(prefixOf libsdl2)")
-# MP3 through the decoder built into SDL2_mixer: no decoder library to ship.
-buildLibrary libsdl2-mixer -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
-  -DSDL2MIXER_VORBIS=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF \
-  -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF \
-  -DSDL2MIXER_DEPS_SHARED=OFF
+buildLibrary libsdl2-mixer "${sdlMixerOptions[@]}"
 wait $glut
 wait $freetype
 roots=("$(prefixOf freeglut)" "$(prefixOf freetype)" "$(prefixOf libsdl2)" "$(prefixOf libsdl2-mixer)")

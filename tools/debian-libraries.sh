@@ -10,6 +10,11 @@
 #                with the platform's toolchain and the prefixes in roots
 
 roots=() # the install prefixes of the libraries a build may use
+# SDL2_mixer as every platform's game wants it: MP3 alone, through the decoder
+# built into it, so there is no decoder library to ship.
+sdlMixerOptions=(-DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF
+  -DSDL2MIXER_VORBIS=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF
+  -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF)
 # As CMake takes a list: separated by semicolons.
 rootList() { local IFS=';'; echo "${roots[*]}"; }
 
