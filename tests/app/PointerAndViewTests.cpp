@@ -27,8 +27,7 @@ protected:
         EXPECT_NEAR(pointer.worldY, y, 1e-5);
     }
 
-    // Scrolls with the pointer resting at (x, y) for the given number of 1/60 s
-    // frames, and says where the camera ends up.
+    // Where the camera ends up after frames of 1/60 s with the pointer resting at (x, y).
     std::pair<double, double> scroll(float x, float y, int frames)
     {
         view.edgeScroll(x, y, false);
@@ -55,8 +54,7 @@ TEST(StartingWindow, OpensAtItsUsualSizeWhereTheWorkAreaHasRoomElseAsLargeAsFits
     }
 }
 
-// At any window size the pointer reads the one square view through the largest
-// centred square: an 800x800 window exactly as ever, a larger one scaled.
+// At any window size the pointer reads the view through the largest centred square, scaled from 800x800.
 TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScrollsUnlessTheRightButtonAloneIsHeld)
 {
     EXPECT_EQ(view.square().side, 800) << "input before the first reshape must still map";

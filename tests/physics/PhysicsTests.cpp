@@ -141,14 +141,12 @@ TEST(StructureStep, FramesUpToASixtiethAreOneStepLongerOnesAreSliced)
     }
 }
 
-// Standing as it stands when stepped at 60 frames a second: the two lower
-// balls grounded 4 m apart, the two upper ones about two meters above them.
+// As it stands at 60 frames a second: the lower balls grounded 4 m apart, the upper ones about 2 m above them.
 TEST(StructureStep, TheStartingStructureStandsAtSixtyAtTenFramesASecondAndAfterAStallAllocatingNothing)
 {
     struct Run { float frameTime; int frames; };
     constexpr float places[4][2] = {{-2, 0.215f}, {-1, 2.193f}, {1, 2.193f}, {2, 0.215f}};
-    // Half a second in it is still falling; one half-second step from there
-    // would carry all four balls through the ground.
+    // Half a second in it still falls; one half-second step would then carry all four balls through the ground.
     for (auto runs : {std::vector<Run>{{sixtieth, tenSecondsAtSixty}}, std::vector<Run>{{0.1f, 100}},
                       std::vector<Run>{{sixtieth, 30}, {0.5f, 1}, {sixtieth, tenSecondsAtSixty}}}) {
         TestStructure structure;

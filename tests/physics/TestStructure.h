@@ -3,7 +3,6 @@
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 
-
 // A structure of one test's own, on the game's playing field. Unlike the game's lists, which live until the program
 // ends, it destroys what is left in it when the test is over, so the leak checker sees no stray balls or springs.
 struct TestStructure {

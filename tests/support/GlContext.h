@@ -12,6 +12,5 @@ void viewSquare(double left, double bottom, double side);
 // One colour component (GL_RED, ...) of the back buffer, bottom row first.
 std::vector<std::uint8_t> readTestWindow(unsigned component);
 
-// What a draw may change and a tidy one leaves as it found it: the colour, the
-// game's switches, the matrix mode, the model-view matrix and depth, the list base.
+// What a tidy draw leaves as it found it: the colour, the game's switches, the matrix mode, model-view and depth.
 std::vector<float> drawingState();
