@@ -23,7 +23,6 @@
 #include <cmath>
 #include <cstdint>
 #include <thread>
-#include <tuple>
 
 namespace {
 
@@ -113,15 +112,6 @@ protected:
 
 TEST_F(PlayFrame, StepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
 {
-    // Any size is taken: the view fills the largest centred square, GL counting rows from the bottom.
-    for (auto [width, height, viewport] : {std::tuple{1920, 1080, std::array{420, 0, 1080, 1080}},
-                                           std::tuple{1000, 1601, std::array{0, 301, 1000, 1000}}}) {
-        View::instance().reshape(width, height);
-        std::array<GLint, 4> set{};
-        glGetIntegerv(GL_VIEWPORT, set.data());
-        EXPECT_EQ(set, viewport) << width << "x" << height;
-    }
-    View::instance().reshape(testWindowSide, testWindowSide);
     View::instance().edgeScroll(0, 400, false);
     MessageBoard::instance().post(0, 5, "hello");
     PaintedSprites painted;

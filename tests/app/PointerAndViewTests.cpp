@@ -21,12 +21,6 @@ protected:
         gameState = Title;
     }
 
-    void expectWorld(float x, float y) const
-    {
-        EXPECT_NEAR(pointer.worldX, x, 1e-5);
-        EXPECT_NEAR(pointer.worldY, y, 1e-5);
-    }
-
     // Where the camera ends up after frames of 1/60 s with the pointer resting at (x, y).
     std::pair<double, double> scroll(float x, float y, int frames)
     {
@@ -66,6 +60,9 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
         view.reshape(w.width, w.height);
         const FittedSquare& square = view.square();
         EXPECT_TRUE(square.left == w.left && square.top == w.top && square.side == w.side) << w.width;
+        std::array<GLint, 4> viewport{}; // GL counts rows from the bottom
+        glGetIntegerv(GL_VIEWPORT, viewport.data());
+        EXPECT_EQ(viewport, (std::array{w.left, w.height - w.top - w.side, w.side, w.side})) << w.width;
         for (const auto& c : cases) {
             pointer.onPassiveMotion(w.left + static_cast<int>(c[0]) * w.side / 800,
                                     w.top + static_cast<int>(c[1]) * w.side / 800);
@@ -74,10 +71,12 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
         }
     }
     pointer.onPassiveMotion(0, 1600);
-    expectWorld(-8, 0); // a margin reads as the square's border
+    EXPECT_NEAR(pointer.worldX, -8, 1e-5) << "a margin reads as the square's border";
+    EXPECT_NEAR(pointer.worldY, 0, 1e-5);
     view.reshape(800, 800);
     pointer.onPassiveMotion(-160, 400);
-    expectWorld(-8, 6); // the world position stays on the window's border...
+    EXPECT_NEAR(pointer.worldX, -8, 1e-5) << "the world position stays on the window's border...";
+    EXPECT_NEAR(pointer.worldY, 6, 1e-5);
     EXPECT_FLOAT_EQ(view.scrollVelocityX(), 192) << "...while the scroll sees the pointer itself";
     pointer.buttons = {GLUT_UP, GLUT_UP, GLUT_DOWN};
     pointer.onMotion(0, 800);
