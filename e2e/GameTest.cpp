@@ -100,8 +100,7 @@ double differingShare(const Picture& a, const Picture& b)
     return a.empty() || a.size() != b.size() ? 1 : differing / static_cast<double>(a.size());
 }
 
-// The middles of small squares where crawlers crowd, the most crowded first: pressed there, a crawler is still
-// near enough to pick up when the game reads the press, however far the others have moved since the picture.
+// The middles of small squares where crawlers crowd, most first: a crawler there is still near when the press is read.
 std::vector<std::pair<int, int>> crowdedPlaces(const Picture& shown, int left, int top, int width, int height)
 {
     constexpr int cell = 16;
@@ -249,8 +248,7 @@ bool GameTest::windowManagerRuns() const // it owns the screen's manager selecti
     return XGetSelectionOwner(display(), atom("WM_S0")) != None;
 }
 
-// As wmctrl and xdotool ask: minimising by ICCCM, restoring by activation; without a window manager a close goes
-// straight to the window, as a window manager's close button has it sent.
+// As wmctrl and xdotool ask; without a window manager a close goes to the window, as from a frame's close button.
 void GameTest::askWindowManager(Asked what) const
 {
     constexpr long add = 1, fromPager = 2;
@@ -310,8 +308,7 @@ void GameTest::movePointer(int x, int y) const
 
 void GameTest::button(unsigned which, bool down) const { XTestFakeButtonEvent(display(), which, down, CurrentTime); }
 
-// Sent rather than pressed through XTEST, whose release, read once the key is down again, the toolkit takes for
-// auto-repeat, dropping the next press. A sent key leaves the server's key state alone.
+// Sent, not pressed through XTEST: a release read once the key is down again is auto-repeat to the toolkit.
 void GameTest::key(const std::string& keyName) const
 {
     XEvent event{};

@@ -41,8 +41,7 @@ std::vector<std::pair<int, int>> find(const Picture& shown, int left, int top, i
 Picture seen(const std::string& tgaFile, Area area, Camera camera);
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = reactionLimit);
 
-// Each test plays the real game on the X display as a player, through XTEST and what the window shows. A game with
-// a window must run on, then exit with 0 when closed (through the window manager if any), free of sanitizer reports.
+// Plays the real game as a player; with a window it must run on, then exit with 0 when closed, sanitizers silent.
 class GameTest : public ::testing::Test {
 protected:
     static constexpr int side = pictureSide, centre = side / 2;
@@ -74,8 +73,7 @@ protected:
     void key(const std::string& keyName) const; // "w", "Escape"...: pressed and let go
     // Differs from the picture in fewer pixels than play does from its backdrop.
     bool shows(const Picture& expected, std::chrono::milliseconds limit = reactionLimit) const;
-    // Play's backdrop from the camera, fitting better than from one half a metre off across or in depth (the sky
-    // changes little across, so the structure alone differs more).
+    // Play's backdrop from the camera, fitting better than from half a metre off across or in depth.
     bool showsCamera(Camera camera, std::chrono::milliseconds limit = reactionLimit) const;
     // A landed crawler picked up where it is drawn and dropped above joined balls a and b: a ball, springs to both.
     ::testing::AssertionResult buildsABall(Point drop, Point a, Point b) const;
