@@ -373,7 +373,6 @@ bool GameTest::showsCamera(Camera camera, std::chrono::milliseconds limit) const
         eventually([&] { return look() || built; }, patience);
     }
     eventually(look, patience); // a slow game's picture may lag behind
-    if (built && springs)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "new ball " << built << ", springs " << springs;
+    return built && springs ? ::testing::AssertionSuccess()
+                            : ::testing::AssertionFailure() << "new ball " << built << ", springs " << springs;
 }

@@ -8,6 +8,8 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A pointer and the game's camera and screens as they are at start-up.
@@ -88,16 +90,14 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
 
 TEST_F(PointerAndViewTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKeepTheirOwnEntries)
 {
-    pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
-    pointer.onMouse(3, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Title) << "a release never advances, nor a wheel";
-    pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Instructions) << "any button advances";
-    pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
-    pointer.onMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Play);
-    pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Play);
+    // A release never advances, nor a wheel; any button does.
+    for (auto [button, state, screen] :
+         {std::tuple{GLUT_LEFT_BUTTON, GLUT_UP, Title}, {3, GLUT_DOWN, Title},
+          {GLUT_RIGHT_BUTTON, GLUT_DOWN, Instructions}, {GLUT_RIGHT_BUTTON, GLUT_UP, Instructions},
+          {GLUT_MIDDLE_BUTTON, GLUT_DOWN, Play}, {GLUT_LEFT_BUTTON, GLUT_DOWN, Play}}) {
+        pointer.onMouse(button, state, 10, 10);
+        EXPECT_EQ(gameState, screen) << button << (state == GLUT_DOWN ? " down" : " up");
+    }
     EXPECT_EQ(pointer.buttons, (std::array<std::int16_t, 3>{GLUT_DOWN, GLUT_DOWN, GLUT_UP}));
 
     for (unsigned char key : {'w', 's', 's', 'W', 'S', 'a', ' '})

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-// The tests' window, as large as the game's, opened once (under Xvfb) and kept.
 constexpr int testWindowSide = 800;
-void ensureGlContext();
+void ensureGlContext(); // the tests' window, as large as the game's, opened once (under Xvfb) and kept
 // Shows the square from (left, bottom), side wide, in the whole window; the model-view matrix reset.
 void viewSquare(double left, double bottom, double side);
 
