@@ -22,8 +22,7 @@ constexpr Area startingView{-5, 5, 0, 10}, field{-8, 8, 0, 30};
 inline const std::string titlePicture = "res/images/titlescreen.tga", backdropPicture = "res/images/background.tga",
                          instructionsPicture = "res/images/instructions.tga";
 constexpr auto reactionLimit = 5s;
-// The last crawler to fall, from 115 m, lands 4.9 s into play.
-constexpr auto lastLanding = 5s;
+constexpr auto lastLanding = 5s; // the last crawler to fall, from 115 m, lands 4.9 s into play
 
 // At the starting camera a meter is 80 pixels, and the view's top is 10 m up.
 constexpr int pictureX(double x) { return static_cast<int>((x + 5) * 80); }
