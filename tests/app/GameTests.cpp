@@ -144,8 +144,7 @@ TEST_F(PlayFrame, StepsEverythingThenDrawsSpringsBallsAndCrawlersInThatOrder)
     EXPECT_EQ(shownAt(left), (std::array<std::uint8_t, 3>{0, 0, 255})) << "a crawler covers the ball";
 }
 
-// The crawlers move in the structure's slices, and the messages age by no more than the slices' cap in a stall.
-// Stepped by a whole minute, landed crawlers once slid 25 m out along the ground.
+// Crawlers move in the structure's slices, messages age by the slices' cap in a stall; landed crawlers once slid 25 m.
 class LongFrames : public PlayWorld {};
 
 TEST_F(LongFrames, AreSlicedForTheCrawlersAsForTheStructureAndNeverScatterThem)

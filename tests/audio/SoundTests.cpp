@@ -91,8 +91,7 @@ std::vector<std::uint8_t> wavFile(std::uint32_t dataBytes, std::uint32_t lie = 0
     return file;
 }
 
-// A file that cannot be used stays silent and is told in one line: its name, its folder and why. A sample is
-// taken only if its header accounts for its size and it is no larger than a sound effect may be.
+// A file that cannot be used stays silent, told in one line with its folder and why: a sample must fit its header.
 TEST(SoundMixer, StaysSilentForEveryFileItCannotUseAndSaysWhyOneLineEach)
 {
     SoundBank& bank = loadedBank();

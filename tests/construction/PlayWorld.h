@@ -16,8 +16,7 @@
 // Empties the game's lists and lets go of whatever the player held.
 void clearPlay();
 
-// The game's own lists and placement as play wires them (without sprites), emptied after each test, sounds loaded,
-// rand seeded the same every time.
+// The game's lists and placement as play wires them (without sprites), emptied after each test, rand seeded alike.
 class PlayWorld : public ::testing::Test {
 protected:
     static void SetUpTestSuite();

@@ -143,8 +143,7 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
     }
 }
 
-// Clouds clear on their left and white on their right, then a white backdrop, which shows through the clear halves
-// (clear texels write no depth) but covers no cloud; then a white plane at the structure's depth covers two clouds.
+// Half-clear clouds, then a white backdrop showing through the clear halves only, then the structure's plane over two.
 TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     startDrawing();

@@ -7,8 +7,7 @@
 // Removes (and so destroys) everything in the two lists.
 void emptyLists(MassList& masses, SpringList& springs);
 
-// A structure of one test's own, on the game's playing field. Unlike the game's lists, which live until the program
-// ends, it destroys what is left in it when the test is over, so the leak checker sees no stray balls or springs.
+// A test's own structure on the playing field, destroyed with the test so the leak checker sees no stray balls.
 struct TestStructure {
     TestStructure() { Stage::instance().setBounds(playingField); }
     TestStructure(const TestStructure&) = delete;

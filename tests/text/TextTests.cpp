@@ -70,8 +70,7 @@ TEST(Font, PrintsItsOwnCodesLineByLineAndLeavesTheDrawingState)
     EXPECT_EQ(drawingState(), before);
 }
 
-// A font file that cannot be used is refused at once, named with its absolute folder and why, under FreeType's
-// words. A FIFO once hung start-up; a shrunk em took 8.5 s and 1.65 GB to load.
+// Refused at once, with folder and why: a FIFO once hung start-up, a shrunk em took 8.5 s and 1.65 GB to load.
 TEST(Font, RefusesAFileItCannotUseSayingWhichWhereAndWhy)
 {
     Font& font = readyFont();
