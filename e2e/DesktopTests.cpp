@@ -1,5 +1,4 @@
-// The game on a desktop: a screen of a common size, with openbox managing the windows (e2e/on-desktop.sh runs
-// these on one). On a bare display they are skipped.
+// The game on a common screen size with openbox (e2e/on-desktop.sh); skipped on a bare display.
 #include "e2e/GameTest.h"
 
 #include <algorithm>
@@ -9,13 +8,11 @@ namespace {
 
 constexpr auto minimisedFor = 30s;
 constexpr double mostOfACore = 0.02;
-// Zoomed fully out the camera sees 30 m across, the field's 16 in the middle; the rest is black, and a crawler
-// there is one that left the field. A metre's grace for a crawler's own size at the field's sides.
+// Zoomed out, the camera sees 30 m across, the field's 16 in the middle, a metre's grace for a crawler's size.
 constexpr int zoomSteps = 20;
 constexpr Camera farthest{0, 15, 15};
 constexpr int pixelsPerMeterFarthest = pictureSide / 30, besideTheField = (15 - 8 - 1) * pixelsPerMeterFarthest;
-// The usual wait holds for a screen of about a million pixels; a larger one is drawn and read back that much slower,
-// and the sanitizer build draws slower at any size.
+// The usual wait holds for a million pixels; more are drawn and read back slower, as is all under sanitizers.
 constexpr double usualScreenPixels = 1024 * 1024;
 #ifdef __SANITIZE_ADDRESS__
 constexpr double builtSlower = 3;
@@ -46,9 +43,7 @@ protected:
 
 }
 
-// The window opens wholly inside the work area the window manager leaves, the view in the largest square of it
-// with black beside it; maximised, a crawler is picked up where it is drawn; closed from its frame, the game ends
-// well.
+// The window opens wholly in the work area, black beside its view; maximised, a crawler is picked up where drawn.
 TEST_F(OnADesktop, OpensWhollyOnTheScreenAndMaximisedPlaysInTheLargestSquare)
 {
     ASSERT_TRUE(start());
@@ -65,8 +60,7 @@ TEST_F(OnADesktop, OpensWhollyOnTheScreenAndMaximisedPlaysInTheLargestSquare)
     EXPECT_TRUE(buildsABall({0, 3.5}, {-1, 2.2}, {1, 2.2}));
 }
 
-// Minimised, the game draws nothing and so uses next to no processor; restored, its world has not played the time
-// away at once, so no crawler was thrown out of the field.
+// Minimised, the game uses next to no processor; restored, it has not played the time away, throwing crawlers out.
 TEST_F(OnADesktop, MinimisedItRestsAndRestoredNoCrawlerHasLeftTheField)
 {
     ASSERT_TRUE(start());
@@ -81,8 +75,7 @@ TEST_F(OnADesktop, MinimisedItRestsAndRestoredNoCrawlerHasLeftTheField)
     askWindowManager(Asked::Restored);
     ASSERT_TRUE(eventually([&] { return !grab().empty(); })) << "restored";
     ASSERT_TRUE(showsCamera(startingCamera, patience)) << "play drawn again where it was left";
-    // Should a key go astray while the window manager still restores the window, they are sent once more: more
-    // zoom at the farthest changes nothing.
+    // Keys astray while the window is still restored are sent again: more zoom at the farthest changes nothing.
     auto zoomedOut = [&] {
         for (int step = 0; step < zoomSteps; ++step)
             key("w");

@@ -12,8 +12,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <map>
-#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -23,8 +23,7 @@ namespace {
 constexpr auto poll = 20ms; // between looks
 constexpr auto startAndExitLimit = 20s; // start-up and the leak check at exit are slow under sanitizers
 constexpr double cameraStep = 0.5;
-// A screen differs this much from its picture in under 1% of the window, play from
-// its backdrop in 4% (the structure, crawlers), the title from play in 26%.
+// A screen differs this much from its picture in under 1% of the window, play from its backdrop in 4%.
 constexpr int noticeable = 24;
 constexpr double tolerance = 0.12;
 
@@ -80,13 +79,14 @@ int inSquare(int pictureCoordinate, int squareSide)
     return static_cast<int>(std::floor((pictureCoordinate + 0.5) * squareSide / pictureSide));
 }
 
-// A message about the game's window to the window manager, as EWMH has pagers and frames send them.
-void sendToWindowManager(Window window, const char* message, std::array<long, 3> data)
+// A message about the game's window: to the window manager on the root, as EWMH has pagers and frames send them.
+void sendMessage(Window window, const char* message, std::array<long, 3> data, Window to = root())
 {
     XEvent event{};
     event.xclient = {ClientMessage, 0, True, display(), window, atom(message), 32, {}};
     std::copy(data.begin(), data.end(), event.xclient.data.l);
-    XSendEvent(display(), root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSendEvent(display(), to, False, to == window ? NoEventMask : SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
 }
 
 double differingShare(const Picture& a, const Picture& b)
@@ -98,6 +98,20 @@ double differingShare(const Picture& a, const Picture& b)
     for (std::size_t i = 0; i < a.size() && a.size() == b.size(); ++i)
         differing += differs(a[i], b[i], 0) || differs(a[i], b[i], 8) || differs(a[i], b[i], 16);
     return a.empty() || a.size() != b.size() ? 1 : differing / static_cast<double>(a.size());
+}
+
+// The middles of small squares where crawlers crowd, most first: a crawler there is still near when the press is read.
+std::vector<std::pair<int, int>> crowdedPlaces(const Picture& shown, int left, int top, int width, int height)
+{
+    constexpr int cell = 16;
+    std::map<std::pair<int, int>, int> crowds;
+    for (auto [x, y] : find(shown, left, top, width, height, orange))
+        ++crowds[{x / cell * cell + cell / 2, y / cell * cell + cell / 2}];
+    std::vector<std::pair<int, int>> places;
+    for (const auto& crowd : crowds)
+        places.push_back(crowd.first);
+    std::stable_sort(places.begin(), places.end(), [&](auto p, auto q) { return crowds[p] > crowds[q]; });
+    return places;
 }
 
 }
@@ -132,24 +146,6 @@ std::vector<std::pair<int, int>> find(const Picture& shown, int left, int top, i
     return found;
 }
 
-namespace {
-
-// The middles of small squares where crawlers crowd, the most crowded first: pressed there, a crawler is still
-// near enough to pick up when the game reads the press, however far the others have moved since the picture.
-std::vector<std::pair<int, int>> crowdedPlaces(const Picture& shown, int left, int top, int width, int height)
-{
-    constexpr int cell = 16;
-    std::map<std::pair<int, int>, int> crowds;
-    for (auto [x, y] : find(shown, left, top, width, height, orange))
-        ++crowds[{x / cell * cell + cell / 2, y / cell * cell + cell / 2}];
-    std::vector<std::pair<int, int>> places;
-    for (const auto& crowd : crowds)
-        places.push_back(crowd.first);
-    std::stable_sort(places.begin(), places.end(), [&](auto p, auto q) { return crowds[p] > crowds[q]; });
-    return places;
-}
-
-}
 
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit)
 {
@@ -179,8 +175,7 @@ bool GameTest::start(const std::filesystem::path& folder)
 
 void GameTest::TearDown()
 {
-    // Let go of whatever button random play left down: held in the X server, it
-    // would turn the next test's first click into a lone release.
+    // Let go of what random play left down: held in the server, it would make the next test's click a release.
     for (unsigned held = 1; held <= 3; ++held)
         button(held, false);
     if (window != 0) {
@@ -203,9 +198,8 @@ int GameTest::exitStatus()
 
 std::string GameTest::errors() const
 {
-    std::ostringstream text;
-    text << std::ifstream(errorFile_).rdbuf();
-    return text.str();
+    std::ifstream text(errorFile_);
+    return {std::istreambuf_iterator<char>(text), {}};
 }
 
 long GameTest::residentKilobytes() const
@@ -254,26 +248,21 @@ bool GameTest::windowManagerRuns() const // it owns the screen's manager selecti
     return XGetSelectionOwner(display(), atom("WM_S0")) != None;
 }
 
-// As wmctrl and xdotool ask: minimising by ICCCM, restoring by activation. Without a window
-// manager a close is sent straight to the window, as a window manager's close button has it sent.
+// As wmctrl and xdotool ask; without a window manager a close goes to the window, as from a frame's close button.
 void GameTest::askWindowManager(Asked what) const
 {
     constexpr long add = 1, fromPager = 2;
     if (what == Asked::Maximised)
-        sendToWindowManager(window, "_NET_WM_STATE", {add, static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_VERT")),
-                                                      static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_HORZ"))});
+        sendMessage(window, "_NET_WM_STATE", {add, static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_VERT")),
+                                              static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_HORZ"))});
     else if (what == Asked::Minimised)
         XIconifyWindow(display(), window, DefaultScreen(display()));
     else if (what == Asked::Restored)
-        sendToWindowManager(window, "_NET_ACTIVE_WINDOW", {fromPager, CurrentTime, 0});
+        sendMessage(window, "_NET_ACTIVE_WINDOW", {fromPager, CurrentTime, 0});
     else if (windowManagerRuns())
-        sendToWindowManager(window, "_NET_CLOSE_WINDOW", {CurrentTime, fromPager, 0});
-    else {
-        XEvent close{};
-        close.xclient = {ClientMessage, 0, True, display(), window, atom("WM_PROTOCOLS"), 32, {}};
-        close.xclient.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
-        XSendEvent(display(), window, False, NoEventMask, &close);
-    }
+        sendMessage(window, "_NET_CLOSE_WINDOW", {CurrentTime, fromPager, 0});
+    else
+        sendMessage(window, "WM_PROTOCOLS", {static_cast<long>(atom("WM_DELETE_WINDOW")), CurrentTime, 0}, window);
 }
 
 Picture GameTest::grab() const
@@ -319,9 +308,7 @@ void GameTest::movePointer(int x, int y) const
 
 void GameTest::button(unsigned which, bool down) const { XTestFakeButtonEvent(display(), which, down, CurrentTime); }
 
-// Sent to the window rather than pressed through XTEST: the toolkit takes a release that it reads while the key is
-// down again for auto-repeat and drops the next press, so XTEST keys would have to wait for the game to read each
-// one. A sent key leaves the server's key state alone, and the game reads it as any other.
+// Sent, not pressed through XTEST: a release read once the key is down again is auto-repeat to the toolkit.
 void GameTest::key(const std::string& keyName) const
 {
     XEvent event{};
@@ -382,11 +369,10 @@ bool GameTest::showsCamera(Camera camera, std::chrono::milliseconds limit) const
         for (int step = 1; step <= dragSteps; ++step)
             movePointer(x + (dropX - x) * step / dragSteps, y + (dropY - y) * step / dragSteps);
         button(1, false);
-        // A slow game may show the ball only later; another crawler dropped onto it would make a second one there.
+        // A ball shown late: another crawler dropped onto it would make a second one there.
         eventually([&] { return look() || built; }, patience);
     }
     eventually(look, patience); // a slow game's picture may lag behind
-    if (built && springs)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "new ball " << built << ", springs " << springs;
+    return built && springs ? ::testing::AssertionSuccess()
+                            : ::testing::AssertionFailure() << "new ball " << built << ", springs " << springs;
 }

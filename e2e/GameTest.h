@@ -11,8 +11,7 @@
 
 using namespace std::chrono_literals;
 
-// What the game's square view shows, or should, as seen at 800x800 whatever the window's size: 0xRRGGBB pixels,
-// top row first. Tests place and read everything in these pixels; the window's own are the harness's business.
+// The game's square view as seen at 800x800 whatever the window's size: 0xRRGGBB pixels, top row first.
 using Picture = std::vector<std::uint32_t>;
 constexpr int pictureSide = 800;
 // In meters: screens fill what the starting camera sees, play's backdrop the field.
@@ -23,8 +22,7 @@ constexpr Area startingView{-5, 5, 0, 10}, field{-8, 8, 0, 30};
 inline const std::string titlePicture = "res/images/titlescreen.tga", backdropPicture = "res/images/background.tga",
                          instructionsPicture = "res/images/instructions.tga";
 constexpr auto reactionLimit = 5s;
-// The last crawler to fall, from 115 m, lands 4.9 s into play.
-constexpr auto lastLanding = 5s;
+constexpr auto lastLanding = 5s; // the last crawler to fall, from 115 m, lands 4.9 s into play
 
 // At the starting camera a meter is 80 pixels, and the view's top is 10 m up.
 constexpr int pictureX(double x) { return static_cast<int>((x + 5) * 80); }
@@ -42,9 +40,7 @@ std::vector<std::pair<int, int>> find(const Picture& shown, int left, int top, i
 Picture seen(const std::string& tgaFile, Area area, Camera camera);
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = reactionLimit);
 
-// Each test plays the real game on the X display as a player: input goes in through XTEST, only what the window
-// shows comes out. A game with a window must run on, then exit with 0 when closed, free of sanitizer reports. On
-// a display with a window manager it is closed through it, as by the close button on its frame.
+// Plays the real game as a player; with a window it must run on, then exit with 0 when closed, sanitizers silent.
 class GameTest : public ::testing::Test {
 protected:
     static constexpr int side = pictureSide, centre = side / 2;
@@ -76,16 +72,13 @@ protected:
     void key(const std::string& keyName) const; // "w", "Escape"...: pressed and let go
     // Differs from the picture in fewer pixels than play does from its backdrop.
     bool shows(const Picture& expected, std::chrono::milliseconds limit = reactionLimit) const;
-    // Play's backdrop from the camera, fitting it better than from one half a metre off across or in depth: the
-    // sky changes little across, so the structure alone differs more (up or down, clouds drifting by do too).
+    // Play's backdrop from the camera, fitting better than from half a metre off across or in depth.
     bool showsCamera(Camera camera, std::chrono::milliseconds limit = reactionLimit) const;
-    // At the starting camera, a landed crawler picked up where it is drawn and dropped above two joined balls at
-    // a and b: a new ball and springs to both.
+    // A landed crawler picked up where it is drawn and dropped above joined balls a and b: a ball, springs to both.
     ::testing::AssertionResult buildsABall(Point drop, Point a, Point b) const;
 
     unsigned long window = 0;
-    // How long the game may take to show what it was asked: a large window on software GL draws a frame or two a
-    // second and takes as long to read back.
+    // How long the game may take to show what it was asked: software GL draws a large window slowly.
     std::chrono::milliseconds patience = reactionLimit;
 
 private:

@@ -14,8 +14,7 @@ constexpr unsigned monkeySeed = 20240607;
 constexpr auto warmUp = 10s, defaultRun = 60s;
 constexpr int beyond = 200, longestPauseMs = 25; // pixels past the window's edges
 const char* const keys[] = {"w", "s", "W", "a", "d", "space", "Return", "Escape", "Left"};
-// After the warm-up the plain build grows under 2 MB, then holds: 8 MB fail a leak of a kilobyte a frame.
-// AddressSanitizer also quarantines up to 256 MB of freed memory, and shadows it with an eighth more.
+// After the warm-up the game grows under 2 MB: 8 MB fail a leak of 1 kB a frame; AddressSanitizer adds its quarantine.
 #ifdef __SANITIZE_ADDRESS__
 constexpr long marginKilobytes = (8 + 256 + 256 / 8) * 1024;
 #else

@@ -8,6 +8,8 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A pointer and the game's camera and screens as they are at start-up.
@@ -21,14 +23,7 @@ protected:
         gameState = Title;
     }
 
-    void expectWorld(float x, float y) const
-    {
-        EXPECT_NEAR(pointer.worldX, x, 1e-5);
-        EXPECT_NEAR(pointer.worldY, y, 1e-5);
-    }
-
-    // Scrolls with the pointer resting at (x, y) for the given number of 1/60 s
-    // frames, and says where the camera ends up.
+    // Where the camera ends up after frames of 1/60 s with the pointer resting at (x, y).
     std::pair<double, double> scroll(float x, float y, int frames)
     {
         view.edgeScroll(x, y, false);
@@ -55,8 +50,7 @@ TEST(StartingWindow, OpensAtItsUsualSizeWhereTheWorkAreaHasRoomElseAsLargeAsFits
     }
 }
 
-// At any window size the pointer reads the one square view through the largest
-// centred square: an 800x800 window exactly as ever, a larger one scaled.
+// At any window size the pointer reads the view through the largest centred square, scaled from 800x800.
 TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScrollsUnlessTheRightButtonAloneIsHeld)
 {
     EXPECT_EQ(view.square().side, 800) << "input before the first reshape must still map";
@@ -68,6 +62,9 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
         view.reshape(w.width, w.height);
         const FittedSquare& square = view.square();
         EXPECT_TRUE(square.left == w.left && square.top == w.top && square.side == w.side) << w.width;
+        std::array<GLint, 4> viewport{}; // GL counts rows from the bottom
+        glGetIntegerv(GL_VIEWPORT, viewport.data());
+        EXPECT_EQ(viewport, (std::array{w.left, w.height - w.top - w.side, w.side, w.side})) << w.width;
         for (const auto& c : cases) {
             pointer.onPassiveMotion(w.left + static_cast<int>(c[0]) * w.side / 800,
                                     w.top + static_cast<int>(c[1]) * w.side / 800);
@@ -76,10 +73,12 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
         }
     }
     pointer.onPassiveMotion(0, 1600);
-    expectWorld(-8, 0); // a margin reads as the square's border
+    EXPECT_NEAR(pointer.worldX, -8, 1e-5) << "a margin reads as the square's border";
+    EXPECT_NEAR(pointer.worldY, 0, 1e-5);
     view.reshape(800, 800);
     pointer.onPassiveMotion(-160, 400);
-    expectWorld(-8, 6); // the world position stays on the window's border...
+    EXPECT_NEAR(pointer.worldX, -8, 1e-5) << "the world position stays on the window's border...";
+    EXPECT_NEAR(pointer.worldY, 6, 1e-5);
     EXPECT_FLOAT_EQ(view.scrollVelocityX(), 192) << "...while the scroll sees the pointer itself";
     pointer.buttons = {GLUT_UP, GLUT_UP, GLUT_DOWN};
     pointer.onMotion(0, 800);
@@ -91,16 +90,14 @@ TEST_F(PointerAndViewTest, MotionMapsThroughTheFittedSquareAndTheCameraAndScroll
 
 TEST_F(PointerAndViewTest, PressesMoveThroughTheScreensZoomKeysZoomAndButtonsKeepTheirOwnEntries)
 {
-    pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 10, 10);
-    pointer.onMouse(3, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Title) << "a release never advances, nor a wheel";
-    pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Instructions) << "any button advances";
-    pointer.onMouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
-    pointer.onMouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Play);
-    pointer.onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
-    EXPECT_EQ(gameState, Play);
+    // A release never advances, nor a wheel; any button does.
+    for (auto [button, state, screen] :
+         {std::tuple{GLUT_LEFT_BUTTON, GLUT_UP, Title}, {3, GLUT_DOWN, Title},
+          {GLUT_RIGHT_BUTTON, GLUT_DOWN, Instructions}, {GLUT_RIGHT_BUTTON, GLUT_UP, Instructions},
+          {GLUT_MIDDLE_BUTTON, GLUT_DOWN, Play}, {GLUT_LEFT_BUTTON, GLUT_DOWN, Play}}) {
+        pointer.onMouse(button, state, 10, 10);
+        EXPECT_EQ(gameState, screen) << button << (state == GLUT_DOWN ? " down" : " up");
+    }
     EXPECT_EQ(pointer.buttons, (std::array<std::int16_t, 3>{GLUT_DOWN, GLUT_DOWN, GLUT_UP}));
 
     for (unsigned char key : {'w', 's', 's', 'W', 'S', 'a', ' '})

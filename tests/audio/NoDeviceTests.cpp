@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-// Run from the game's folder, the bank finds every file and loads none; the
-// mixer says so once a process, however often this runs.
+// The bank finds every file and loads none; the mixer says so once a process, however often this runs.
 TEST(NoAudioDevice, EverythingRunsSilentlyWithNullHandlesAndSaysSoOnce)
 {
     setenv("SDL_AUDIODRIVER", "vorlund-no-such-driver", 1);

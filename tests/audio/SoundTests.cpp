@@ -1,5 +1,4 @@
-// The sound layer on SDL's "dummy" driver, which mixes in real time and throws
-// the result away. Run from the game's folder, the bank loads the shipped sounds.
+// The sound layer on SDL's "dummy" driver, which mixes in real time, from the game's folder with its sounds.
 #include "audio/SoundBank.h"
 #include "tests/support/TempDir.h"
 
@@ -16,17 +15,14 @@
 
 namespace {
 
-// The mixer runs on its own thread, late on a loaded machine: a test waits for what it checks, up to a bound far beyond
-// any sound here, rather than sleeping for a guess. Says whether it came.
+// The mixer's thread runs late on a loaded machine: wait for what is checked, far longer than any sound here.
 template <typename Condition>
 bool waitFor(Condition holds)
 {
     auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!holds()) {
+    for (; !holds(); std::this_thread::sleep_for(std::chrono::milliseconds(2)))
         if (std::chrono::steady_clock::now() > giveUp)
             return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
     return true;
 }
 
@@ -45,8 +41,7 @@ SoundBank& loadedBank()
 
 }
 
-// Each sample sounds once on the channel of its index: another sample started
-// there cuts it off, while other channels sound on. The music loops apart.
+// Each sample sounds once on the channel of its index, cut off by another started there; the music loops apart.
 TEST(SoundBank, PlaysEachSoundOnceOnTheChannelOfItsIndexAndLoopsTheMusic)
 {
     SoundBank& bank = loadedBank();
@@ -79,33 +74,24 @@ TEST(SoundBank, PlaysEachSoundOnceOnTheChannelOfItsIndexAndLoopsTheMusic)
     EXPECT_EQ(Mix_PlayingMusic(), 1) << "and starts again";
 }
 
-// A WAV of 16-bit mono silence, its RIFF size short by the lie.
+// A WAV of 16-bit mono silence, its RIFF size short by the lie: each field little-endian, in so many bytes.
 std::vector<std::uint8_t> wavFile(std::uint32_t dataBytes, std::uint32_t lie = 0)
 {
-    std::vector<std::uint8_t> file;
-    auto add = [&](std::initializer_list<std::uint32_t> words, int bytesEach) {
-        for (std::uint32_t word : words)
-            for (int i = 0; i < bytesEach; ++i)
-                file.push_back(static_cast<std::uint8_t>(word >> 8 * i));
+    auto tag = [](const char* name) {
+        return static_cast<std::uint32_t>(name[0] | name[1] << 8 | name[2] << 16 | name[3] << 24);
     };
-    auto tag = [&](const char* name) { file.insert(file.end(), name, name + 4); };
-    tag("RIFF");
-    add({36 + dataBytes - lie}, 4);
-    tag("WAVE");
-    tag("fmt ");
-    add({16}, 4);
-    add({1, 1}, 2);
-    add({res::mixRate, 2 * res::mixRate}, 4);
-    add({2, 16}, 2);
-    tag("data");
-    add({dataBytes}, 4);
+    const std::pair<std::uint32_t, int> fields[] = {
+        {tag("RIFF"), 4}, {36 + dataBytes - lie, 4}, {tag("WAVE"), 4}, {tag("fmt "), 4}, {16, 4}, {1, 2}, {1, 2},
+        {res::mixRate, 4}, {2 * res::mixRate, 4}, {2, 2}, {16, 2}, {tag("data"), 4}, {dataBytes, 4}};
+    std::vector<std::uint8_t> file;
+    for (auto [word, bytes] : fields)
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(static_cast<std::uint8_t>(word >> 8 * i));
     file.resize(file.size() + dataBytes);
     return file;
 }
 
-// A file that cannot be used stays silent and is told in one line: its name, its folder and why. A sample is
-// taken only if its header accounts for its size and it is no larger than a sound effect may be. (Files that are
-// missing or not regular files are the picture reader's tests: all read files alike.)
+// A file that cannot be used stays silent, told in one line with its folder and why: a sample must fit its header.
 TEST(SoundMixer, StaysSilentForEveryFileItCannotUseAndSaysWhyOneLineEach)
 {
     SoundBank& bank = loadedBank();

@@ -14,8 +14,7 @@ namespace {
 
 using CrawlerTest = PlayWorld;
 
-// Seeds rand so that its first draw modulo 100 (the odds of heading upwards)
-// is odds and its second modulo choices (a pick of a neighbour) is pick.
+// Seeds rand so that its first draw modulo 100 (heading upwards) is odds, its second modulo choices pick.
 void seedForDraws(int odds, int pick, int choices)
 {
     unsigned seed = 0;
@@ -56,8 +55,7 @@ TEST_F(CrawlerTest, FallsLandsAndSlidesToTheLowerOfTheTwoNearestBalls)
     crawler->update(0.1f);
     EXPECT_TRUE(crawler->target == lonely && crawler->previous == right);
 
-    // 0.05 m an update along the ground, then onto the ball once the gap
-    // measured before the move is below a quarter of its radius (0.05375).
+    // 0.05 m an update, then onto the ball once the gap before the move is under a quarter of its radius (0.05375).
     for (int i = 0; i < 39; ++i)
         crawler->update(0.1f);
     EXPECT_NEAR(crawler->x, -1.95f, 1e-4);
@@ -130,8 +128,7 @@ TEST_F(CrawlerTest, AboveTheCloudsAWalkerVanishesWithOneWinSound)
     sitter->update(0);
     EXPECT_EQ(sitter->state, AtMass);
 
-    // From a ball just below the line to one above it, or to one on it: the
-    // test is made after the step, arrival or not.
+    // From a ball just below the line to one above it or on it: tested after the step, arrival or not.
     struct Case { float fromY, toY; CrawlerState state; };
     for (Case c : {Case{24.99f, 27, Vanishing}, Case{24.98f, 25.02f, Vanishing}, Case{24.97f, 25, AtMass}}) {
         Mix_HaltChannel(-1);
@@ -217,8 +214,7 @@ TEST_F(CrawlerTest, AHundredStartHighOverTheMiddleOfTheFieldEachSizedByItsMass)
         ASSERT_EQ(crawlerList.at(i)->radius, radiusForMass(crawlerList.at(i)->mass));
 }
 
-// Drawn on black, 100 pixels a meter, with plain squares for the crawler and
-// the ring: how wide and high each shows about its place, and how bright.
+// Drawn on black, 100 pixels a meter, as plain squares: how wide and high each shows about its place, how bright.
 TEST_F(CrawlerTest, EachCrawlerIsDrawnWobblingAtItsPlaceSizeAndOpacityAndTheRingOverTheHoveredOne)
 {
     viewSquare(0, 0, testWindowSide / 100.0);

@@ -16,8 +16,7 @@
 // Empties the game's lists and lets go of whatever the player held.
 void clearPlay();
 
-// The game's own lists and placement, wired as play wires them (without sprites), empty at the start of each test and
-// emptied again after it, with the sound bank loaded and rand seeded the same every time.
+// The game's lists and placement as play wires them (without sprites), emptied after each test, rand seeded alike.
 class PlayWorld : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
@@ -31,8 +30,7 @@ public:
     // The sounds playing now, by channel (each sound plays on its own index).
     static std::vector<int> soundsPlaying();
 
-    // The player's hand as the toolkit reports it: a motion (with a button held or not) to where the world point
-    // shows through the camera as it now is, and presses and releases of a button.
+    // The player's hand as the toolkit reports it: a motion to where the world point shows, presses and releases.
     static void moveTo(float x, float y);
     static void press(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_DOWN, 0, 0); }
     static void release(int button = GLUT_LEFT_BUTTON) { Pointer::instance().onMouse(button, GLUT_UP, 0, 0); }

@@ -23,8 +23,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A TGA file byte by byte, malformed ones included: the 18-byte header, then
-// the bytes after it. An ID field or a map of 24-bit colours is only announced.
+// A TGA file, malformed ones included: the 18-byte header, then the bytes after it (ID and colour map announced).
 Bytes tgaFile(std::uint8_t type, int width, int height, std::uint8_t depth, const Bytes& after = {},
               std::uint8_t descriptor = 0, std::uint8_t idLength = 0, std::uint8_t mapEntries = 0)
 {
@@ -62,10 +61,7 @@ unsigned greySprite(std::uint8_t level)
 }
 
 // The view: x from -16 to 16 m and y from -1 to 31 m, 25 pixels a meter.
-constexpr double viewLeft = -16;
-constexpr double viewBottom = -1;
-constexpr double viewSide = 32;
-constexpr double pixelsPerMeter = testWindowSide / viewSide;
+constexpr double viewLeft = -16, viewBottom = -1, viewSide = 32, pixelsPerMeter = testWindowSide / viewSide;
 
 int redAt(const std::vector<std::uint8_t>& red, double x, double y)
 {
@@ -86,9 +82,7 @@ void startDrawing()
 
 }
 
-// Only pictures the GL can take make textures; the texture holds the decoded
-// picture, and its sprite shows it the right way up to the viewer it faces,
-// even drawn over the bare square of a picture that would not load.
+// Only pictures the GL can take make textures; a sprite shows its picture upright, even over a bare square.
 TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteShowsThemUpright)
 {
     for (auto [name, isTga] : {std::pair{"a.tga", true}, {"A.TGA", true}, {"archive.old.tGa", true},
@@ -113,8 +107,7 @@ TEST(Texture, ReadsOnlyTgaNamesAndThirtyTwoBitPicturesTheGlCanTakeAndItsSpriteSh
     EXPECT_LT(redAt(red, 0, 4), 50) << "the bottom of the picture must be blue";
 }
 
-// Drawn with white pictures, each piece of scenery shows its opacity just inside
-// each edge and not just outside; each leaves the colour white, its switches off.
+// Drawn white, each piece of scenery shows its opacity just inside each edge, not outside, and leaves the state.
 TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheState)
 {
     startDrawing();
@@ -150,9 +143,7 @@ TEST(Scenery, BackdropCloudBandCloudsAndScreensLandWhereTheRulesSayAndLeaveTheSt
     }
 }
 
-// Translucent clouds, clear on their left and white on their right, drawn on black; then white over them, first the
-// backdrop, then the structure's plane. The backdrop shows through the clear halves (clear texels write no depth) but
-// covers no cloud; the plane then covers the two clouds between the two.
+// Half-clear clouds, then a white backdrop showing through the clear halves only, then the structure's plane over two.
 TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
 {
     startDrawing();
@@ -176,8 +167,7 @@ TEST(Scenery, TwoCloudsLieBetweenTheBackdropAndTheStructureTheRestInFront)
     EXPECT_EQ(cloudsSeen(1), (std::vector<bool>{false, false, true, true, true, true, true}));
 }
 
-// A 2x2 picture stored as B, G, R, A either row first, and as it decodes: R,
-// G, B, A from the top row down, red and green over blue and grey.
+// A 2x2 picture stored as B, G, R, A either row first, decoded as R, G, B, A from the top row down.
 TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
 {
     const Bytes topDown = {0, 0, 255, 200, 0, 255, 0, 100, 255, 0, 0, 50, 7, 8, 9, 7};
@@ -209,8 +199,7 @@ TEST(TgaImage, DecodesEveryKindWeReadIntoRowsFromTheTopDown)
     }
 }
 
-// Refused by what load returns, so an overrun fails in every build, not only under the address sanitizer; the largest
-// picture we take is 4096 pixels square. Each refusal says why, and anything but a regular file is refused unopened.
+// Refused by what load returns, so an overrun fails in every build; each refusal says why, a special file unopened.
 TEST(TgaImage, RefusesMalformedFilesAndSpecialFilesWithoutReadingOrWritingPastABufferSayingWhy)
 {
     Bytes largest = tgaFile(10, 4096, 4096, 32, blackRuns(4096 * 4096));

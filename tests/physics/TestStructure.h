@@ -1,25 +1,22 @@
 #pragma once
 
+#include "graphics/Stage.h"
 #include "physics/MassList.h"
 #include "physics/SpringList.h"
 
+// Removes (and so destroys) everything in the two lists.
+void emptyLists(MassList& masses, SpringList& springs);
 
-// A structure of one test's own, on the game's playing field. Unlike the game's lists, which live until the program
-// ends, it destroys what is left in it when the test is over, so the leak checker sees no stray balls or springs.
+// A test's own structure on the playing field, destroyed with the test so the leak checker sees no stray balls.
 struct TestStructure {
-    TestStructure();
+    TestStructure() { Stage::instance().setBounds(playingField); }
     TestStructure(const TestStructure&) = delete;
     TestStructure& operator=(const TestStructure&) = delete;
-    ~TestStructure();
+    ~TestStructure() { emptyLists(masses, springs); }
 
     Mass* addBall(float x, float y) { return masses.addBallAt(x, y); }
     Spring* addSpring(Mass* a, Mass* b) { return springs.addAtRest(a, b); }
-    // Frames of the given length as the game steps the structure.
-    void runFrames(float frameTime, int frames);
 
     MassList masses;
     SpringList springs;
 };
-
-// Removes (and so destroys) everything in the two lists.
-void emptyLists(MassList& masses, SpringList& springs);

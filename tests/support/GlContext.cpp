@@ -8,8 +8,7 @@
 
 namespace {
 
-// The GL driver is unloaded at exit, before the leak checker runs, and its allocations would then show up nameless,
-// beyond the reach of the leak suppressions. Keeping whatever driver the context loaded keeps their names.
+// Kept loaded past exit, so that the leak checker can name, and so suppress, the GL driver's allocations.
 int keepIfGlDriver(dl_phdr_info* library, std::size_t, void*)
 {
     if (std::strstr(library->dlpi_name, "_dri.so") || std::strstr(library->dlpi_name, "libgallium"))

@@ -7,8 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-// A fresh folder per test program for the files that tests write themselves,
-// removed when the program ends so that test runs do not fill the disk.
+// A fresh folder per test program for the files tests write, removed at its end so that runs do not fill the disk.
 inline std::string tempPath(const std::string& fileName)
 {
     static const struct Folder {

@@ -59,8 +59,7 @@ std::array<int, 4> inkOf(const char* text)
 
 }
 
-// 3 x 2 coverage bytes, rows padded to 4 as FreeType may pad them, land in a 4 x 2 texture, luminance and alpha both
-// the coverage, the rest clear. An empty or unsound bitmap is one clear texel.
+// 3 x 2 coverage bytes, rows padded to 4, land in a 4 x 2 luminance-alpha texture; a bad bitmap is one clear texel.
 TEST(GlyphImage, LaysTheBitmapTopLeftRowByRowInATextureOfPowerOfTwoSides)
 {
     const std::uint8_t bitmap[] = {1, 2, 3, 0xEE, 4, 5, 6, 0xEE};
@@ -74,8 +73,8 @@ TEST(GlyphImage, LaysTheBitmapTopLeftRowByRowInATextureOfPowerOfTwoSides)
                   std::make_tuple(1u, 1u, std::vector<std::uint8_t>{0, 0}));
 }
 
-// Text splits into lines at each line break, each printed under the last, the pen moving on by each glyph's advance;
-// only codes up to 127 have glyphs. Printing leaves the drawing state as it found it, whatever the caller had on.
+// Text splits at each line break, each line under the last, the pen moving on by each advance; only codes up to 127
+// have glyphs. Printing leaves the caller's drawing state.
 TEST(Font, PrintsItsOwnCodesLineByLineAndLeavesTheDrawingState)
 {
     EXPECT_EQ(splitLines("a\n\nb\n"), (std::vector<std::string>{"a", "", "b", ""}));
@@ -95,9 +94,7 @@ TEST(Font, PrintsItsOwnCodesLineByLineAndLeavesTheDrawingState)
     EXPECT_EQ(drawingState(), before);
 }
 
-// A font file that cannot be used is refused at once, named with its absolute folder and the reason under
-// FreeType's own words. A FIFO once hung start-up; a shrunk em took 8.5 s and 1.65 GB to load. (The other
-// special files are the picture reader's tests: all read files alike.)
+// Refused at once, with folder and why: a FIFO once hung start-up, a shrunk em took 8.5 s and 1.65 GB to load.
 TEST(Font, RefusesAFileItCannotUseSayingWhichWhereAndWhy)
 {
     Font& font = readyFont();
@@ -124,8 +121,7 @@ TEST(Font, RefusesAFileItCannotUseSayingWhichWhereAndWhy)
             "the glyph of character 1 is over 4 ems large");
 }
 
-// Each advance draws from the time the phase had reached before it, and a phase ends on the first advance whose time
-// has reached its length. A holding message pulses to (sin 10t / 4 + 2) / 2, t seconds into its hold.
+// A phase ends on the first advance reaching its length; a held message pulses to (sin 10t / 4 + 2) / 2.
 TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
 {
     // Advances: the time, then the phase, scale, opacity and angle after it.
@@ -147,8 +143,7 @@ TEST(Message, GrowsSpinningThenPulsesStillTiltedThenShrinksAway)
     }
 }
 
-// The first message grows, holds and fades through three updates; the fourth removes it alone, the others keeping their
-// order. A text is cut at 255 characters, and a null one is empty.
+// The fourth update removes the first message alone, the others keeping their order; a text is cut at 255 characters.
 TEST(MessageBoard, KeepsMessagesInPostingOrderUntilTheUpdateThatFinishesEach)
 {
     MessageBoard board;
