@@ -1,4 +1,4 @@
-// The game on a common screen size with openbox (e2e/on-desktop.sh); skipped on a bare display.
+// The game on screens of common sizes with openbox (e2e/on-desktop.sh); skipped on a bare display.
 #include "e2e/GameTest.h"
 
 #include <algorithm>
@@ -39,25 +39,38 @@ protected:
         click();
         std::this_thread::sleep_for(lastLanding);
     }
+
+    // Once the window manager settles it; the pointer put back off the scrolling bands, as the window grew under it.
+    void expectTheStartingViewInItsSquare() const
+    {
+        movePointer(centre, centre);
+        EXPECT_TRUE(eventually([this] { return whollyOnScreen(); }, patience));
+        EXPECT_TRUE(showsCamera(startingCamera, patience));
+        EXPECT_TRUE(eventually([this] { return marginsAreBlack(); }, patience));
+    }
 };
 
 }
 
-// The window opens wholly in the work area, black beside its view; maximised, a crawler is picked up where drawn.
-TEST_F(OnADesktop, OpensWhollyOnTheScreenAndMaximisedPlaysInTheLargestSquare)
+// The window opens wholly in the work area, black beside its view; maximised and full screen, a crawler is picked up
+// where drawn.
+TEST_F(OnADesktop, OpensWhollyOnTheScreenAndMaximisedOrFullScreenPlaysInTheLargestSquare)
 {
     ASSERT_TRUE(start());
     play();
-    movePointer(centre, centre);
-    EXPECT_TRUE(eventually([this] { return whollyOnScreen(); }, patience)); // once the window manager settles it
-    EXPECT_TRUE(showsCamera(startingCamera, patience));
-    EXPECT_TRUE(eventually([this] { return marginsAreBlack(); }, patience));
+    expectTheStartingViewInItsSquare();
 
+    Rectangle all = screen();
     askWindowManager(Asked::Maximised);
-    EXPECT_TRUE(eventually([this] { return windowWidth() == screen().width; }, patience)) << "maximised";
-    movePointer(centre, centre); // off the scrolling bands: the window grew under the pointer
-    EXPECT_TRUE(showsCamera(startingCamera, patience));
+    EXPECT_TRUE(eventually([&] { return windowSize().first == all.width; }, patience)) << "maximised";
+    expectTheStartingViewInItsSquare();
     EXPECT_TRUE(buildsABall({0, 3.5}, {-1, 2.2}, {1, 2.2}));
+
+    askWindowManager(Asked::FullScreen);
+    EXPECT_TRUE(eventually([&] { return windowSize() == std::pair{all.width, all.height}; }, patience)) << "full screen";
+    expectTheStartingViewInItsSquare();
+    // Beside the right side of the starting structure, whose four balls are all joined.
+    EXPECT_TRUE(buildsABall({2.5, 2.1}, {1, 2.2}, {2, 0}));
 }
 
 // Minimised, the game uses next to no processor; restored, it has not played the time away, throwing crawlers out.

@@ -225,7 +225,7 @@ GameTest::Rectangle GameTest::screen() const
     return {0, 0, DisplayWidth(display(), DefaultScreen(display())), DisplayHeight(display(), DefaultScreen(display()))};
 }
 
-int GameTest::windowWidth() const { return sizeOf(window).first; }
+std::pair<int, int> GameTest::windowSize() const { return sizeOf(window); }
 
 bool GameTest::whollyOnScreen() const
 {
@@ -255,6 +255,8 @@ void GameTest::askWindowManager(Asked what) const
     if (what == Asked::Maximised)
         sendMessage(window, "_NET_WM_STATE", {add, static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_VERT")),
                                               static_cast<long>(atom("_NET_WM_STATE_MAXIMIZED_HORZ"))});
+    else if (what == Asked::FullScreen)
+        sendMessage(window, "_NET_WM_STATE", {add, static_cast<long>(atom("_NET_WM_STATE_FULLSCREEN")), 0});
     else if (what == Asked::Minimised)
         XIconifyWindow(display(), window, DefaultScreen(display()));
     else if (what == Asked::Restored)

@@ -45,7 +45,7 @@ class GameTest : public ::testing::Test {
 protected:
     static constexpr int side = pictureSide, centre = side / 2;
     struct Point { double x, y; }; // in meters
-    enum class Asked { Maximised, Minimised, Restored, Closed };
+    enum class Asked { Maximised, FullScreen, Minimised, Restored, Closed };
 
     // In the folder, where the game reads ./res; true once its window shows.
     bool start(const std::filesystem::path& folder = std::filesystem::current_path());
@@ -58,7 +58,7 @@ protected:
     struct Rectangle { int x, y, width, height; }; // in screen pixels
     Rectangle screen() const;
     bool whollyOnScreen() const;
-    int windowWidth() const;
+    std::pair<int, int> windowSize() const;
     bool resizesTo(int width, int height) const;
     bool windowManagerRuns() const;
     void askWindowManager(Asked what) const; // as a player's clicks on the frame, or a pager, ask it
