@@ -31,11 +31,13 @@ protected:
             reactionLimit * builtSlower * std::max(1.0, all.width * all.height / usualScreenPixels));
     }
 
-    // From the title into play, where the crawlers then land.
+    // From the title into play, where the crawlers then land: a click a screen, once it shows, as a player clicks.
+    // Two clicks in the same instant can lose the second in the window manager while the first focuses the window.
     void play() const
     {
         movePointer(centre, centre);
         click();
+        EXPECT_TRUE(shows(seen(instructionsPicture, startingView, startingCamera), patience));
         click();
         std::this_thread::sleep_for(lastLanding);
     }
@@ -88,13 +90,9 @@ TEST_F(OnADesktop, MinimisedItRestsAndRestoredNoCrawlerHasLeftTheField)
     askWindowManager(Asked::Restored);
     ASSERT_TRUE(eventually([&] { return !grab().empty(); })) << "restored";
     ASSERT_TRUE(showsCamera(startingCamera, patience)) << "play drawn again where it was left";
-    // Keys astray while the window is still restored are sent again: more zoom at the farthest changes nothing.
-    auto zoomedOut = [&] {
-        for (int step = 0; step < zoomSteps; ++step)
-            key("w");
-        return showsCamera(farthest, patience);
-    };
-    ASSERT_TRUE(zoomedOut() || zoomedOut());
+    for (int step = 0; step < zoomSteps; ++step)
+        key("w");
+    ASSERT_TRUE(showsCamera(farthest, patience));
     Picture shown = grab();
     auto outside = find(shown, 0, 0, besideTheField, side, orange).size() +
                    find(shown, side - besideTheField, 0, besideTheField, side, orange).size();
